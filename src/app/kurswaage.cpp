@@ -1,0 +1,307 @@
+#include "app/kurswaage.h"
+
+#include "app/subjectcatalogues.h"
+#include "evaluation/examplecandidate.h"
+#include "evaluation/grading.h"
+#include "ui_kurswaage.h"
+
+#include <algorithm>
+
+namespace {
+
+using SpinBoxField = QSpinBox *Ui_Kurswaage::*;
+
+// One half-year column of the course grid and the widgets below it.
+struct HalfYearColumn {
+    SpinBoxField rows[kSubjectRows];       // "Fach 1" .. "Fach12"
+    QTextBrowser *Ui_Kurswaage::*list;     // weak courses
+    QLabel *Ui_Kurswaage::*average;
+    QPushButton *Ui_Kurswaage::*nextStep;  // unlocked by this column's "Prüfen"
+    bool rowOneLast;                       // the third column lists row 1 after row 10
+};
+
+constexpr HalfYearColumn kColumns[kHalfYears] = {
+    {{&Ui_Kurswaage::spinBox, &Ui_Kurswaage::spinBox_2, &Ui_Kurswaage::spinBox_3, &Ui_Kurswaage::spinBox_4,
+      &Ui_Kurswaage::spinBox_5, &Ui_Kurswaage::spinBox_6, &Ui_Kurswaage::spinBox_7, &Ui_Kurswaage::spinBox_8,
+      &Ui_Kurswaage::spinBox_9, &Ui_Kurswaage::spinBox_10, &Ui_Kurswaage::spinBox_44, &Ui_Kurswaage::spinBox_50},
+     &Ui_Kurswaage::textBrowser, &Ui_Kurswaage::label_32, &Ui_Kurswaage::pushButton_6, false},
+    {{&Ui_Kurswaage::spinBox_12, &Ui_Kurswaage::spinBox_13, &Ui_Kurswaage::spinBox_14, &Ui_Kurswaage::spinBox_15,
+      &Ui_Kurswaage::spinBox_16, &Ui_Kurswaage::spinBox_17, &Ui_Kurswaage::spinBox_18, &Ui_Kurswaage::spinBox_19,
+      &Ui_Kurswaage::spinBox_20, &Ui_Kurswaage::spinBox_21, &Ui_Kurswaage::spinBox_33, &Ui_Kurswaage::spinBox_51},
+     &Ui_Kurswaage::textBrowser_2, &Ui_Kurswaage::label_36, &Ui_Kurswaage::pushButton_8, false},
+    {{&Ui_Kurswaage::spinBox_23, &Ui_Kurswaage::spinBox_24, &Ui_Kurswaage::spinBox_25, &Ui_Kurswaage::spinBox_26,
+      &Ui_Kurswaage::spinBox_27, &Ui_Kurswaage::spinBox_28, &Ui_Kurswaage::spinBox_29, &Ui_Kurswaage::spinBox_30,
+      &Ui_Kurswaage::spinBox_31, &Ui_Kurswaage::spinBox_32, &Ui_Kurswaage::spinBox_22, &Ui_Kurswaage::spinBox_52},
+     &Ui_Kurswaage::textBrowser_3, &Ui_Kurswaage::label_37, &Ui_Kurswaage::pushButton_4, true},
+    {{&Ui_Kurswaage::spinBox_34, &Ui_Kurswaage::spinBox_35, &Ui_Kurswaage::spinBox_36, &Ui_Kurswaage::spinBox_37,
+      &Ui_Kurswaage::spinBox_38, &Ui_Kurswaage::spinBox_39, &Ui_Kurswaage::spinBox_40, &Ui_Kurswaage::spinBox_41,
+      &Ui_Kurswaage::spinBox_42, &Ui_Kurswaage::spinBox_43, &Ui_Kurswaage::spinBox_11, &Ui_Kurswaage::spinBox_53},
+     &Ui_Kurswaage::textBrowser_4, &Ui_Kurswaage::label_33, nullptr, false},
+};
+
+// Rows 11 and 12: caption and subject choice; the points are the columns'.
+struct OptionalRow {
+    int row;  // index into HalfYearColumn::rows
+    QLabel *Ui_Kurswaage::*caption;
+    QComboBox *Ui_Kurswaage::*subject;
+};
+
+constexpr OptionalRow kOptionalRows[] = {
+    {10, &Ui_Kurswaage::label_9, &Ui_Kurswaage::comboBox_8},
+    {11, &Ui_Kurswaage::label_18, &Ui_Kurswaage::comboBox_17},
+};
+
+// Examination subjects 1 to 4, then the oral examination.
+constexpr SpinBoxField kExamSpinBoxes[kExamComponents] = {
+    &Ui_Kurswaage::spinBox_48, &Ui_Kurswaage::spinBox_47, &Ui_Kurswaage::spinBox_46,
+    &Ui_Kurswaage::spinBox_49, &Ui_Kurswaage::spinBox_45,
+};
+
+// "✔" in dark green for a pass, "x" in red for a failure, coloured
+// through the label's palette.
+void showVerdictMark(QLabel *label, bool passed)
+{
+    const QBrush brush(QColor(passed ? Qt::darkGreen : Qt::red), Qt::SolidPattern);
+    QPalette palette = label->palette();
+    palette.setBrush(QPalette::All, label->backgroundRole(), brush);
+    palette.setBrush(QPalette::All, label->foregroundRole(), brush);
+    label->setPalette(palette);
+    label->setText(passed ? QString(QChar(0x2714)) : QStringLiteral("x"));
+}
+
+}  // namespace
+
+Kurswaage::Kurswaage(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::Kurswaage)
+{
+    ui->setupUi(this);
+    ui->pushButton_12->setEnabled(false);
+    setLaterStepsEnabled(false);
+    for (int i = 0; i < int(std::size(kOptionalRows)); ++i)
+        setOptionalRowEnabled(i, false);
+    fillSubjectCatalogues(*ui);
+}
+
+Kurswaage::~Kurswaage()
+{
+    delete ui;
+}
+
+// Row 11 (index 0) or row 12 (index 1), caption first.
+void Kurswaage::setOptionalRowEnabled(int index, bool enabled)
+{
+    const OptionalRow &row = kOptionalRows[index];
+    (ui->*row.caption)->setEnabled(enabled);
+    (ui->*row.subject)->setEnabled(enabled);
+    for (const HalfYearColumn &column : kColumns)
+        (ui->*column.rows[row.row])->setEnabled(enabled);
+}
+
+// The second and third "Prüfen" and "Zulassung".
+void Kurswaage::setLaterStepsEnabled(bool enabled)
+{
+    for (const HalfYearColumn &column : kColumns) {
+        if (column.nextStep)
+            (ui->*column.nextStep)->setEnabled(enabled);
+    }
+}
+
+// Records the column's points, shows its average and appends its weak
+// courses to its list, counting them into the tallies. Nothing is cleared:
+// a second press lists and counts again.
+void Kurswaage::checkHalfYear(int index)
+{
+    const HalfYearColumn &column = kColumns[index];
+    if (column.nextStep)
+        (ui->*column.nextStep)->setEnabled(true);
+
+    ColumnPoints &points = state.coursePoints[index];
+    for (int row = 0; row < kSubjectRows; ++row)
+        points[row] = float((ui->*column.rows[row])->value());
+
+    (ui->*column.average)->setText(grading::formatNumber(grading::halfYearAverage(points, state.extraSubjects)));
+
+    QTextBrowser *list = ui->*column.list;
+    for (const grading::ListLine &line : grading::halfYearListing(points, state.extraSubjects, column.rowOneLast)) {
+        list->setTextColor(QColor(line.kind == grading::ListLine::Passed ? Qt::darkGreen : Qt::red));
+        list->append(grading::listLineText(line));
+        if (line.kind == grading::ListLine::ZeroPoints)
+            --state.zeroTally;
+        else if (line.kind == grading::ListLine::UnderFive)
+            ++state.underFiveTally;
+    }
+}
+
+void Kurswaage::on_pushButton_7_clicked()
+{
+    checkHalfYear(0);
+}
+
+void Kurswaage::on_pushButton_6_clicked()
+{
+    checkHalfYear(1);
+}
+
+void Kurswaage::on_pushButton_8_clicked()
+{
+    checkHalfYear(2);
+}
+
+// "Zulassung": the fourth half-year like the others, then admission from
+// all courses and the tallies of the four half-years.
+void Kurswaage::on_pushButton_4_clicked()
+{
+    for (int c = 0; c < kHalfYears; ++c) {
+        for (int row = 0; row < kSubjectRows; ++row) {
+            const int value = (ui->*kColumns[c].rows[row])->value();
+            state.coursePoints[c][row] = float(value);
+            state.courseWholePoints[c][row] = value;
+        }
+    }
+    state.blockOnePoints = grading::blockOnePoints(state.courseWholePoints, state.extraSubjects,
+                                                   state.doubleWeighting != 0);
+    checkHalfYear(kHalfYears - 1);
+
+    const grading::AdmissionInput input{state.blockOnePoints, grading::hasZeroCourse(state.coursePoints),
+                                        state.underFiveTally, state.zeroTally, state.extraSubjects};
+    const grading::Admission verdict = grading::admissionVerdict(input);
+    showVerdictMark(ui->label_21, verdict == grading::Admission::Admitted);
+    ui->label_22->setText(grading::admissionSentence(verdict));
+    state.zeroTally = grading::zeroTallyAfterAdmission(input);
+}
+
+// "Abiturprüfung"
+void Kurswaage::on_pushButton_5_clicked()
+{
+    for (int i = 0; i < kExamComponents; ++i)
+        state.examPoints[i] = (ui->*kExamSpinBoxes[i])->value();
+    state.blockTwoPoints = grading::blockTwoPoints(state.examPoints);
+
+    const bool passed = grading::examinationsPassed(state.examPoints);
+    showVerdictMark(ui->label_29, passed);
+    ui->label_30->setText(passed ? QStringLiteral("bestanden") : QStringLiteral("nicht bestanden!"));
+}
+
+// "Berechnen" works on what the checks recorded, not on the spin boxes.
+void Kurswaage::on_pushButton_clicked()
+{
+    const bool zeroExam = std::count(state.examPoints.begin(), state.examPoints.end(), 0) > 0;
+    ui->label_34->setText(grading::overallResult(
+        {state.blockOnePoints, state.blockTwoPoints, grading::hasZeroCourse(state.coursePoints), zeroExam}));
+}
+
+// "Beispiel ": rows 1-10 and the examinations; rows 11 and 12 only when
+// switched on.
+void Kurswaage::on_pushButton_9_clicked()
+{
+    int rows = kCompulsoryRows;
+    if (state.extraSubjects == 2)
+        rows = 12;
+    else if (state.extraSubjects == 1 || state.eleventhSubject == 1)
+        rows = 11;
+    for (int c = 0; c < kHalfYears; ++c) {
+        for (int row = 0; row < rows; ++row)
+            (ui->*kColumns[c].rows[row])->setValue(examplecandidate::kCoursePoints[c][row]);
+    }
+    for (int i = 0; i < kExamComponents; ++i)
+        (ui->*kExamSpinBoxes[i])->setValue(examplecandidate::kExamPoints[i]);
+}
+
+// "Leeren": empties the lists and the tallies and restarts the chain of
+// checks; points, averages and verdicts stay.
+void Kurswaage::on_pushButton_13_clicked()
+{
+    for (const HalfYearColumn &column : kColumns)
+        (ui->*column.list)->clear();
+    state.underFiveTally = 0;
+    state.zeroTally = 0;
+    setLaterStepsEnabled(false);
+}
+
+// "Zurücksetzen": back to the start state. The recorded points survive, so
+// that "Berechnen" still shows the last result.
+void Kurswaage::on_pushButton_10_clicked()
+{
+    for (const HalfYearColumn &column : kColumns) {
+        for (SpinBoxField spinBox : column.rows)
+            (ui->*spinBox)->setValue(0);
+    }
+    for (SpinBoxField spinBox : kExamSpinBoxes)
+        (ui->*spinBox)->setValue(0);
+
+    for (QLabel *result : {ui->label_21, ui->label_22, ui->label_29, ui->label_30, ui->label_34,
+                           ui->label_32, ui->label_33, ui->label_36, ui->label_37})
+        result->clear();
+
+    for (int i = 0; i < int(std::size(kOptionalRows)); ++i)
+        setOptionalRowEnabled(i, false);
+    setLaterStepsEnabled(false);
+    ui->pushButton_12->setEnabled(false);
+    ui->pushButton_18->setEnabled(true);
+
+    for (const HalfYearColumn &column : kColumns)
+        (ui->*column.list)->clear();
+
+    state.underFiveTally = 0;
+    state.zeroTally = 0;
+    state.extraSubjects = 0;
+    state.doubleWeighting = 0;
+    state.eleventhSubject = 0;
+}
+
+// "11. Fach"
+void Kurswaage::on_pushButton_11_clicked()
+{
+    ui->pushButton_12->setEnabled(true);
+    setOptionalRowEnabled(0, true);
+    state.eleventhSubject = 1;
+    state.extraSubjects = 1;
+}
+
+// "12. Fach"
+void Kurswaage::on_pushButton_12_clicked()
+{
+    setOptionalRowEnabled(1, true);
+    state.extraSubjects = 2;
+}
+
+// "doppelt wichten": usable once until "Zurücksetzen".
+void Kurswaage::on_pushButton_18_clicked()
+{
+    state.doubleWeighting = 1;
+    ui->pushButton_18->setEnabled(false);
+}
+
+// "Hilfe": one more non-modal window per press, owned by this dialog.
+void Kurswaage::on_pushButton_2_clicked()
+{
+
+}
+
+// The "mdl." buttons all open a fresh calculator; nothing passes between
+// it and this form.
+void Kurswaage::openOralReexamination()
+{
+
+}
+
+void Kurswaage::on_pushButton_17_clicked()
+{
+    openOralReexamination();
+}
+
+void Kurswaage::on_pushButton_16_clicked()
+{
+    openOralReexamination();
+}
+
+void Kurswaage::on_pushButton_14_clicked()
+{
+    openOralReexamination();
+}
+
+void Kurswaage::on_pushButton_15_clicked()
+{
+    openOralReexamination();
+}

@@ -1,0 +1,174 @@
+#include "evaluation/grading.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace grading {
+
+namespace {
+
+// Highest number of courses under 5 points that still admits, by
+// extraSubjects (ten, eleven, twelve subjects).
+constexpr int kUnderFiveLimit[] = {7, 8, 9};
+
+// Fach 1 and Fach 2 are the rows that "doppelt wichten" counts twice.
+constexpr int kDoubledRows = 2;
+
+int clampedExtraSubjects(int extraSubjects)
+{
+    return std::clamp(extraSubjects, 0, 2);
+}
+
+}  // namespace
+
+QString formatNumber(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+int rowsInForce(int extraSubjects)
+{
+    return kCompulsoryRows + clampedExtraSubjects(extraSubjects);
+}
+
+double halfYearAverage(const ColumnPoints &column, int extraSubjects)
+{
+    const int rows = rowsInForce(extraSubjects);
+    const float sum = std::accumulate(column.begin(), column.begin() + rows, 0.0f);
+    return sum / double(rows);
+}
+
+std::vector<ListLine> halfYearListing(const ColumnPoints &column, int extraSubjects, bool rowOneLast)
+{
+    std::vector<ListLine> lines;
+    // Rows 11 and 12 never make a half-year "bestanden".
+    if (std::any_of(column.begin(), column.begin() + kCompulsoryRows, [](float p) { return p > 4; }))
+        lines.push_back({ListLine::Passed, 0});
+
+    std::vector<int> order(rowsInForce(extraSubjects));
+    std::iota(order.begin(), order.end(), 1);
+    if (rowOneLast)
+        std::rotate(order.begin(), order.begin() + 1, order.begin() + kCompulsoryRows);
+
+    for (int row : order) {
+        const float points = column[row - 1];
+        if (points == 0)
+            lines.push_back({ListLine::ZeroPoints, row});
+        else if (points < 5)
+            lines.push_back({ListLine::UnderFive, row});
+    }
+    return lines;
+}
+
+QString listLineText(const ListLine &line)
+{
+    switch (line.kind) {
+    case ListLine::Passed:
+        return QStringLiteral("bestanden");
+    case ListLine::ZeroPoints:
+        return QStringLiteral("0 NP im %1. Fach").arg(line.row);
+    case ListLine::UnderFive:
+        return QStringLiteral("unter 05 NP im %1. Fach").arg(line.row);
+    }
+    return QString();
+}
+
+int blockOnePoints(const CourseWholePoints &courses, int extraSubjects, bool doubleWeighting)
+{
+    const int rows = rowsInForce(extraSubjects);
+    int sum = 0;
+    int counted = 0;
+    for (const auto &column : courses) {
+        for (int row = 0; row < rows; ++row) {
+            const int weight = doubleWeighting && row < kDoubledRows ? 2 : 1;
+            sum += weight * column[row];
+            counted += weight;
+        }
+    }
+    // 40 * sum / counted, rounded half up, in whole numbers.
+    return (80 * sum + counted) / (2 * counted);
+}
+
+Admission admissionVerdict(const AdmissionInput &input)
+{
+    Admission verdict = input.blockOnePoints >= 200 && input.blockOnePoints <= 600
+                            ? Admission::Admitted
+                            : Admission::OutOfWindow;
+    if (input.zeroCourse)
+        verdict = Admission::ZeroCourse;
+    if (input.underFiveTally > kUnderFiveLimit[clampedExtraSubjects(input.extraSubjects)])
+        verdict = Admission::TooManyUnderFive;
+    if (input.zeroTally < 0)
+        verdict = Admission::ZeroTally;
+    return verdict;
+}
+
+QString admissionSentence(Admission verdict)
+{
+    switch (verdict) {
+    case Admission::Admitted:
+        return QStringLiteral("Du bist zugelassen.");
+    case Admission::OutOfWindow:
+        return QStringLiteral("Du bist nicht zugelassen.");
+    case Admission::ZeroCourse:
+        return QStringLiteral("Du bist ein oder mehrmals unter 0 Notenpunkte und bist damit nicht zum Abitur zugelassen.");
+    case Admission::TooManyUnderFive:
+        return QStringLiteral("Du hast zu oft unter 05 Notenpunkte erzielt und wirst damit nicht zum Abitur zugelassen.");
+    case Admission::ZeroTally:
+        return QStringLiteral("Du hast 0 Notenpunkte erzielt und wirst damit nicht zum Abitur zugelassen.");
+    }
+    return QString();
+}
+
+int zeroTallyAfterAdmission(const AdmissionInput &input)
+{
+    const int limit = kUnderFiveLimit[clampedExtraSubjects(input.extraSubjects)];
+    return input.underFiveTally < limit ? 0 : input.zeroTally;
+}
+
+bool hasZeroCourse(const CoursePoints &courses)
+{
+    return std::any_of(courses.begin(), courses.end(), [](const ColumnPoints &column) {
+        return std::any_of(column.begin(), column.begin() + kCompulsoryRows, [](float p) { return p == 0; });
+    });
+}
+
+int blockTwoPoints(const ExamPoints &exams)
+{
+    return 4 * std::accumulate(exams.begin(), exams.end(), 0);
+}
+
+bool examinationsPassed(const ExamPoints &exams)
+{
+    ExamPoints sorted = exams;
+    std::sort(sorted.begin(), sorted.end());
+    const int weakestThree = sorted[0] + sorted[1] + sorted[2];
+    return blockTwoPoints(exams) >= 100 && sorted[0] > 0 && weakestThree >= 15;
+}
+
+QString gradeText(int total)
+{
+    if (total < 300)
+        return QString();
+    // N = 17/3 - T/180, cut to one decimal: ten times N is (1020 - T) / 18.
+    const int tenths = std::max(10, (1020 - total) / 18);
+    return QStringLiteral("%1,%2").arg(tenths / 10).arg(tenths % 10);
+}
+
+QString overallResult(const OverallInput &input)
+{
+    const QString failed = QStringLiteral("Sie haben die Abiturprüfungen  nicht bestanden.");
+    const int total = input.blockOnePoints + input.blockTwoPoints;
+    QString result = gradeText(total);
+    if (total < 300 || input.blockOnePoints < 200 || input.blockTwoPoints < 100)
+        result = failed;
+    if (input.zeroCourse)
+        result = QStringLiteral("Sie haben den ersten Block nicht bestanden und erhalten deshalb kein Abitur.");
+    if (input.zeroExam)
+        result = QStringLiteral("Sie haben den zweiten Block nicht bestanden und erhalten deshalb kein Abitur.");
+    if (input.zeroCourse && input.zeroExam)
+        result = QStringLiteral("Sie haben keinen Block bestanden und erhalten deshalb kein Abitur.");
+    return result;
+}
+
+}  // namespace grading

@@ -1,0 +1,41 @@
+// Renders the windows of Kurswaage into PNG files for the documentation:
+//   QT_QPA_PLATFORM=offscreen build/kurswaage-screenshots docs
+// The main window shows the example candidate worked through to the grade.
+#include "app/kurswaage.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+
+namespace {
+
+void click(QWidget *window, const char *button)
+{
+    window->findChild<QAbstractButton *>(QString::fromLatin1(button))->click();
+}
+
+bool save(QWidget *window, const QDir &dir, const QString &name)
+{
+    const QString path = dir.filePath(name);
+    const bool saved = window->grab().save(path);
+    QTextStream(stderr) << (saved ? "wrote " : "could not write ") << path << '\n';
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+
+    Kurswaage window;
+    window.show();
+    for (const char *button : {"pushButton_9", "pushButton_7", "pushButton_6", "pushButton_8", "pushButton_4",
+                               "pushButton_5", "pushButton"})
+        click(&window, button);
+    application.processEvents();
+    return save(&window, dir, QStringLiteral("main-window.png")) ? 0 : 1;
+}
