@@ -1,6 +1,8 @@
 #include "app/kurswaage.h"
 
 #include "app/subjectcatalogues.h"
+#include "dialogs/hilfe.h"
+#include "dialogs/muendlichenachpruefung.h"
 #include "evaluation/examplecandidate.h"
 #include "evaluation/grading.h"
 #include "ui_kurswaage.h"
@@ -276,14 +278,17 @@ void Kurswaage::on_pushButton_18_clicked()
 // "Hilfe": one more non-modal window per press, owned by this dialog.
 void Kurswaage::on_pushButton_2_clicked()
 {
-
+    helpWindow = new Hilfe(this);
+    helpWindow->show();
 }
 
 // The "mdl." buttons all open a fresh calculator; nothing passes between
 // it and this form.
 void Kurswaage::openOralReexamination()
 {
-
+    muendlicheNachpruefung dialog;
+    dialog.setModal(true);
+    dialog.exec();
 }
 
 void Kurswaage::on_pushButton_17_clicked()

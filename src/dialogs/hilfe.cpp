@@ -1,4 +1,5 @@
-#include "hilfe.h"
+#include "dialogs/hilfe.h"
+
 #include "ui_hilfe.h"
 
 Hilfe::Hilfe(QWidget *parent)

@@ -1,4 +1,5 @@
-#include "muendlichenachpruefung.h"
+#include "dialogs/muendlichenachpruefung.h"
+
 #include "ui_muendlichenachpruefung.h"
 
 namespace {
