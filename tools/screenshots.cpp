@@ -1,12 +1,18 @@
 // Renders the windows of Kurswaage into PNG files for the documentation:
 //   QT_QPA_PLATFORM=offscreen build/kurswaage-screenshots docs
-// The main window shows the example candidate worked through to the grade.
+// The main window shows the example candidate worked through to the grade,
+// the calculator a worked example, the help window the end of its text.
 #include "app/kurswaage.h"
+#include "dialogs/hilfe.h"
+#include "dialogs/muendlichenachpruefung.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTextBrowser>
 #include <QTextStream>
 
 namespace {
@@ -37,5 +43,22 @@ int main(int argc, char *argv[])
                                "pushButton_5", "pushButton"})
         click(&window, button);
     application.processEvents();
-    return save(&window, dir, QStringLiteral("main-window.png")) ? 0 : 1;
+    bool saved = save(&window, dir, QStringLiteral("main-window.png"));
+
+    muendlicheNachpruefung oral;
+    oral.show();
+    oral.findChild<QSpinBox *>(QStringLiteral("spinBox"))->setValue(10);
+    oral.findChild<QSpinBox *>(QStringLiteral("spinBox_2"))->setValue(5);
+    click(&oral, "pushButton_4");
+    application.processEvents();
+    saved = save(&oral, dir, QStringLiteral("oral-dialog.png")) && saved;
+
+    Hilfe help;
+    help.show();
+    application.processEvents();
+    QScrollBar *scrollBar = help.findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->verticalScrollBar();
+    scrollBar->setValue(scrollBar->maximum());
+    application.processEvents();
+    saved = save(&help, dir, QStringLiteral("help-window.png")) && saved;
+    return saved ? 0 : 1;
 }
