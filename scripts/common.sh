@@ -30,9 +30,11 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures (once) and builds the tree in build/ with the extra CMake
-# arguments "$@".
+# Configures (once) and builds the tree in the directory $1 (default build/)
+# with the extra CMake arguments that follow.
 build_kurswaage() {
-    cmake -S "$project_root" -B "$build_dir" "$@" >/dev/null
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    local dir=${1:-$build_dir}
+    shift || true
+    cmake -S "$project_root" -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
 }

@@ -92,7 +92,6 @@ private slots:
     void init() { form.reset(new Kurswaage); }
     void cleanup() { form.reset(); }
 
-    void exampleCandidateEndToEnd();
     void verdictColours_data();
     void verdictColours();
     void secondPressListsAndCountsAgain();
@@ -102,28 +101,6 @@ private slots:
     void doubleWeightingOnceUntilReset();
     void zeroInRowElevenRefusesThroughTheTally();
 };
-
-void GradingDialogTest::exampleCandidateEndToEnd()
-{
-    click("pushButton_9");
-    clickChain();
-    click("pushButton_5");
-    click("pushButton");
-
-    for (const char *average : {"label_32", "label_36", "label_37", "label_33"})
-        QCOMPARE(text(average), QString("10.6"));
-    for (const char *list : {"textBrowser", "textBrowser_2", "textBrowser_4"})
-        QCOMPARE(lines(list), (QList<QPair<QString, QColor>>{{"bestanden", kGreen}}));
-    QCOMPARE(lines("textBrowser_3"),
-             (QList<QPair<QString, QColor>>{{"bestanden", kGreen}, {"unter 05 NP im 9. Fach", kRed}}));
-    checkMark("label_21", true);
-    QCOMPARE(text("label_22"), QString("Du bist zugelassen."));
-    checkMark("label_29", true);
-    QCOMPARE(text("label_30"), QString("bestanden"));
-    QCOMPARE(text("label_34"), QString("2,1"));
-    QCOMPARE(form->evaluationState().blockOnePoints, 424);
-    QCOMPARE(form->evaluationState().blockTwoPoints, 216);
-}
 
 void GradingDialogTest::verdictColours_data()
 {
