@@ -3,7 +3,6 @@
 #include "app/kurswaage.h"
 
 #include <QAbstractButton>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,8 +41,6 @@ private slots:
     void maximumSizes_data();
     void maximumSizes();
     void everySpinBoxHoldsZeroToFifteen();
-    void hostileInput_data();
-    void hostileInput();
     void subjectLists_data();
     void subjectLists();
     void subjectListsHold151Entries();
@@ -220,42 +217,6 @@ void MainFormTest::everySpinBoxHoldsZeroToFifteen()
         spinBox->setValue(-3);
         QCOMPARE(spinBox->value(), 0);
     }
-}
-
-void MainFormTest::hostileInput_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("pasted");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("16 stops at 1") << "16" << false << 1;
-    QTest::newRow("minus refused") << "-1" << false << 1;
-    QTest::newRow("letters refused") << "abc" << false << 7;
-    QTest::newRow("1e3") << "1e3" << false << 13;
-    QTest::newRow("fifteen") << "15" << false << 15;
-    QTest::newRow("pasted 99") << "99" << true << 7;
-    QTest::newRow("pasted text") << "zwölf" << true << 7;
-    QTest::newRow("pasted 12") << "12" << true << 12;
-}
-
-void MainFormTest::hostileInput()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, pasted);
-    QFETCH(int, expected);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowActive(form.data()));
-    auto *spinBox = widget<QSpinBox>("spinBox_23");
-    spinBox->setValue(7);
-    spinBox->setFocus();
-    spinBox->selectAll();
-    if (pasted) {
-        QApplication::clipboard()->setText(typed);
-        QTest::keyClick(spinBox, Qt::Key_V, Qt::ControlModifier);
-    } else {
-        QTest::keyClicks(spinBox, typed);
-    }
-    QTest::keyClick(spinBox, Qt::Key_Return);
-    QCOMPARE(spinBox->value(), expected);
 }
 
 void MainFormTest::subjectLists_data()

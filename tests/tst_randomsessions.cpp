@@ -8,6 +8,7 @@
 // seed, KURSWAAGE_ACTIONS=<n> sets the length of a session.
 #include "app/kurswaage.h"
 #include "dialogs/hilfe.h"
+#include "publishedgrades.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -56,21 +57,6 @@ QStringList rowWidgets(int row)  // caption, subject and points of row 11 or 12
     for (const auto &column : kGrid)
         names << column[row - 1];
     return names;
-}
-
-// Lowest total of each grade in the published conversion table.
-QString grade(int total)
-{
-    const std::pair<int, const char *> bands[] = {
-        {823, "1,0"}, {805, "1,1"}, {787, "1,2"}, {769, "1,3"}, {751, "1,4"}, {733, "1,5"}, {715, "1,6"},
-        {697, "1,7"}, {679, "1,8"}, {661, "1,9"}, {643, "2,0"}, {625, "2,1"}, {607, "2,2"}, {589, "2,3"},
-        {571, "2,4"}, {553, "2,5"}, {535, "2,6"}, {517, "2,7"}, {499, "2,8"}, {481, "2,9"}, {463, "3,0"},
-        {445, "3,1"}, {427, "3,2"}, {409, "3,3"}, {391, "3,4"}, {373, "3,5"}, {355, "3,6"}, {337, "3,7"},
-        {319, "3,8"}, {301, "3,9"}, {300, "4,0"}};
-    for (auto [lowest, text] : bands)
-        if (total >= lowest)
-            return text;
-    return QString();
 }
 
 struct Model {
@@ -176,8 +162,8 @@ struct Model {
     {
         const bool zeroExam = std::count(examsRecorded, examsRecorded + 5, 0) > 0;
         const QString failed = "Sie haben die Abiturprüfungen  nicht bestanden.";
-        if (!grade(blockOne + blockTwo).isEmpty())
-            result34 = grade(blockOne + blockTwo);
+        if (!publishedGrade(blockOne + blockTwo).isEmpty())
+            result34 = publishedGrade(blockOne + blockTwo);
         if (blockOne + blockTwo < 300 || blockOne < 200 || blockTwo < 100)
             result34 = failed;
         if (zeroCourse() && zeroExam)
