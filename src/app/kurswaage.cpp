@@ -18,7 +18,7 @@ struct HalfYearColumn {
     SpinBoxField rows[kSubjectRows];       // "Fach 1" .. "Fach12"
     QTextBrowser *Ui_Kurswaage::*list;     // weak courses
     QLabel *Ui_Kurswaage::*average;
-    QPushButton *Ui_Kurswaage::*nextStep;  // unlocked by this column's "Prüfen"
+    QPushButton *Ui_Kurswaage::*check;     // "Prüfen", for the fourth column "Zulassung"
     bool rowOneLast;                       // the third column lists row 1 after row 10
 };
 
@@ -26,37 +26,50 @@ constexpr HalfYearColumn kColumns[kHalfYears] = {
     {{&Ui_Kurswaage::spinBox, &Ui_Kurswaage::spinBox_2, &Ui_Kurswaage::spinBox_3, &Ui_Kurswaage::spinBox_4,
       &Ui_Kurswaage::spinBox_5, &Ui_Kurswaage::spinBox_6, &Ui_Kurswaage::spinBox_7, &Ui_Kurswaage::spinBox_8,
       &Ui_Kurswaage::spinBox_9, &Ui_Kurswaage::spinBox_10, &Ui_Kurswaage::spinBox_44, &Ui_Kurswaage::spinBox_50},
-     &Ui_Kurswaage::textBrowser, &Ui_Kurswaage::label_32, &Ui_Kurswaage::pushButton_6, false},
+     &Ui_Kurswaage::textBrowser, &Ui_Kurswaage::label_32, &Ui_Kurswaage::pushButton_7, false},
     {{&Ui_Kurswaage::spinBox_12, &Ui_Kurswaage::spinBox_13, &Ui_Kurswaage::spinBox_14, &Ui_Kurswaage::spinBox_15,
       &Ui_Kurswaage::spinBox_16, &Ui_Kurswaage::spinBox_17, &Ui_Kurswaage::spinBox_18, &Ui_Kurswaage::spinBox_19,
       &Ui_Kurswaage::spinBox_20, &Ui_Kurswaage::spinBox_21, &Ui_Kurswaage::spinBox_33, &Ui_Kurswaage::spinBox_51},
-     &Ui_Kurswaage::textBrowser_2, &Ui_Kurswaage::label_36, &Ui_Kurswaage::pushButton_8, false},
+     &Ui_Kurswaage::textBrowser_2, &Ui_Kurswaage::label_36, &Ui_Kurswaage::pushButton_6, false},
     {{&Ui_Kurswaage::spinBox_23, &Ui_Kurswaage::spinBox_24, &Ui_Kurswaage::spinBox_25, &Ui_Kurswaage::spinBox_26,
       &Ui_Kurswaage::spinBox_27, &Ui_Kurswaage::spinBox_28, &Ui_Kurswaage::spinBox_29, &Ui_Kurswaage::spinBox_30,
       &Ui_Kurswaage::spinBox_31, &Ui_Kurswaage::spinBox_32, &Ui_Kurswaage::spinBox_22, &Ui_Kurswaage::spinBox_52},
-     &Ui_Kurswaage::textBrowser_3, &Ui_Kurswaage::label_37, &Ui_Kurswaage::pushButton_4, true},
+     &Ui_Kurswaage::textBrowser_3, &Ui_Kurswaage::label_37, &Ui_Kurswaage::pushButton_8, true},
     {{&Ui_Kurswaage::spinBox_34, &Ui_Kurswaage::spinBox_35, &Ui_Kurswaage::spinBox_36, &Ui_Kurswaage::spinBox_37,
       &Ui_Kurswaage::spinBox_38, &Ui_Kurswaage::spinBox_39, &Ui_Kurswaage::spinBox_40, &Ui_Kurswaage::spinBox_41,
       &Ui_Kurswaage::spinBox_42, &Ui_Kurswaage::spinBox_43, &Ui_Kurswaage::spinBox_11, &Ui_Kurswaage::spinBox_53},
-     &Ui_Kurswaage::textBrowser_4, &Ui_Kurswaage::label_33, nullptr, false},
+     &Ui_Kurswaage::textBrowser_4, &Ui_Kurswaage::label_33, &Ui_Kurswaage::pushButton_4, false},
 };
 
-// Rows 11 and 12: caption and subject choice; the points are the columns'.
-struct OptionalRow {
-    int row;  // index into HalfYearColumn::rows
-    QLabel *Ui_Kurswaage::*caption;
-    QComboBox *Ui_Kurswaage::*subject;
+// Caption and subject choice of rows 1 to 12.
+constexpr QLabel *Ui_Kurswaage::*kRowCaptions[kSubjectRows] = {
+    &Ui_Kurswaage::label, &Ui_Kurswaage::label_2, &Ui_Kurswaage::label_3, &Ui_Kurswaage::label_4,
+    &Ui_Kurswaage::label_5, &Ui_Kurswaage::label_6, &Ui_Kurswaage::label_10, &Ui_Kurswaage::label_11,
+    &Ui_Kurswaage::label_7, &Ui_Kurswaage::label_8, &Ui_Kurswaage::label_9, &Ui_Kurswaage::label_18,
+};
+constexpr QComboBox *Ui_Kurswaage::*kSubjectChoices[kSubjectRows] = {
+    &Ui_Kurswaage::comboBox_14, &Ui_Kurswaage::comboBox_15, &Ui_Kurswaage::comboBox_16, &Ui_Kurswaage::comboBox,
+    &Ui_Kurswaage::comboBox_3, &Ui_Kurswaage::comboBox_2, &Ui_Kurswaage::comboBox_5, &Ui_Kurswaage::comboBox_7,
+    &Ui_Kurswaage::comboBox_4, &Ui_Kurswaage::comboBox_6, &Ui_Kurswaage::comboBox_8, &Ui_Kurswaage::comboBox_17,
 };
 
-constexpr OptionalRow kOptionalRows[] = {
-    {10, &Ui_Kurswaage::label_9, &Ui_Kurswaage::comboBox_8},
-    {11, &Ui_Kurswaage::label_18, &Ui_Kurswaage::comboBox_17},
-};
+// Rows 11 and 12, switched on by "11. Fach" and "12. Fach".
+constexpr int kOptionalRows[] = {10, 11};
 
 // Examination subjects 1 to 4, then the oral examination.
-constexpr SpinBoxField kExamSpinBoxes[kExamComponents] = {
-    &Ui_Kurswaage::spinBox_48, &Ui_Kurswaage::spinBox_47, &Ui_Kurswaage::spinBox_46,
-    &Ui_Kurswaage::spinBox_49, &Ui_Kurswaage::spinBox_45,
+struct ExamRow {
+    SpinBoxField points;
+    QLabel *Ui_Kurswaage::*caption;
+    QComboBox *Ui_Kurswaage::*subject;
+    QPushButton *Ui_Kurswaage::*oralReexamination;  // "mdl."; none for the oral examination
+};
+
+constexpr ExamRow kExamRows[kExamComponents] = {
+    {&Ui_Kurswaage::spinBox_48, &Ui_Kurswaage::label_23, &Ui_Kurswaage::comboBox_9, &Ui_Kurswaage::pushButton_17},
+    {&Ui_Kurswaage::spinBox_47, &Ui_Kurswaage::label_24, &Ui_Kurswaage::comboBox_10, &Ui_Kurswaage::pushButton_16},
+    {&Ui_Kurswaage::spinBox_46, &Ui_Kurswaage::label_25, &Ui_Kurswaage::comboBox_11, &Ui_Kurswaage::pushButton_14},
+    {&Ui_Kurswaage::spinBox_49, &Ui_Kurswaage::label_26, &Ui_Kurswaage::comboBox_12, &Ui_Kurswaage::pushButton_15},
+    {&Ui_Kurswaage::spinBox_45, &Ui_Kurswaage::label_27, &Ui_Kurswaage::comboBox_13, nullptr},
 };
 
 // "✔" in dark green for a pass, "x" in red for a failure, coloured
@@ -83,6 +96,44 @@ Kurswaage::Kurswaage(QWidget *parent)
     for (int i = 0; i < int(std::size(kOptionalRows)); ++i)
         setOptionalRowEnabled(i, false);
     fillSubjectCatalogues(*ui);
+    nameForScreenReaders();
+}
+
+// Names a screen reader announces for every input and result: the captions
+// alone repeat ("Prüfen", "mdl.") or are missing (the results). Nothing
+// visible changes.
+void Kurswaage::nameForScreenReaders()
+{
+    for (int c = 0; c < kHalfYears; ++c) {
+        const QString halfYear = QStringLiteral("%1. KHJ").arg(c + 1);
+        const HalfYearColumn &column = kColumns[c];
+        for (int row = 0; row < kSubjectRows; ++row)
+            (ui->*column.rows[row])->setAccessibleName(QStringLiteral("Fach %1, %2").arg(row + 1).arg(halfYear));
+        (ui->*column.list)->setAccessibleName(QStringLiteral("Kurse unter 05 NP, ") + halfYear);
+        (ui->*column.average)->setAccessibleName(QStringLiteral("Durchschnitt ") + halfYear);
+    }
+    // On Linux a combo box is announced by the label it is the buddy of.
+    for (int row = 0; row < kSubjectRows; ++row) {
+        (ui->*kSubjectChoices[row])->setAccessibleName(QStringLiteral("Fach %1, Fachwahl").arg(row + 1));
+        (ui->*kRowCaptions[row])->setBuddy(ui->*kSubjectChoices[row]);
+    }
+    for (int c = 0; c + 1 < kHalfYears; ++c)
+        (ui->*kColumns[c].check)->setAccessibleName(QStringLiteral("Prüfen, %1. KHJ").arg(c + 1));
+    for (const ExamRow &exam : kExamRows) {
+        const QString caption = (ui->*exam.caption)->text();
+        (ui->*exam.points)->setAccessibleName(caption + QStringLiteral(", Punkte"));
+        (ui->*exam.subject)->setAccessibleName(caption + QStringLiteral(", Fachwahl"));
+        (ui->*exam.caption)->setBuddy(ui->*exam.subject);
+        if (exam.oralReexamination)
+            (ui->*exam.oralReexamination)->setAccessibleName(caption + QStringLiteral(", mündliche Nachprüfung"));
+    }
+    ui->radioButton->setAccessibleName(QStringLiteral("Besondere Lernleistung, ja"));
+    ui->radioButton_2->setAccessibleName(QStringLiteral("Besondere Lernleistung, nein"));
+    ui->label_21->setAccessibleName(QStringLiteral("Zur Abiturprüfung zugelassen"));
+    ui->label_22->setAccessibleName(QStringLiteral("Begründung der Zulassung"));
+    ui->label_29->setAccessibleName(QStringLiteral("Abiturprüfungen"));
+    ui->label_30->setAccessibleName(QStringLiteral("Ergebnis der Abiturprüfungen"));
+    ui->label_34->setAccessibleName(QStringLiteral("Gesamtdurchschnitt"));
 }
 
 Kurswaage::~Kurswaage()
@@ -93,20 +144,18 @@ Kurswaage::~Kurswaage()
 // Row 11 (index 0) or row 12 (index 1), caption first.
 void Kurswaage::setOptionalRowEnabled(int index, bool enabled)
 {
-    const OptionalRow &row = kOptionalRows[index];
-    (ui->*row.caption)->setEnabled(enabled);
-    (ui->*row.subject)->setEnabled(enabled);
+    const int row = kOptionalRows[index];
+    (ui->*kRowCaptions[row])->setEnabled(enabled);
+    (ui->*kSubjectChoices[row])->setEnabled(enabled);
     for (const HalfYearColumn &column : kColumns)
-        (ui->*column.rows[row.row])->setEnabled(enabled);
+        (ui->*column.rows[row])->setEnabled(enabled);
 }
 
 // The second and third "Prüfen" and "Zulassung".
 void Kurswaage::setLaterStepsEnabled(bool enabled)
 {
-    for (const HalfYearColumn &column : kColumns) {
-        if (column.nextStep)
-            (ui->*column.nextStep)->setEnabled(enabled);
-    }
+    for (int c = 1; c < kHalfYears; ++c)
+        (ui->*kColumns[c].check)->setEnabled(enabled);
 }
 
 // Records the column's points, shows its average and appends its weak
@@ -115,8 +164,8 @@ void Kurswaage::setLaterStepsEnabled(bool enabled)
 void Kurswaage::checkHalfYear(int index)
 {
     const HalfYearColumn &column = kColumns[index];
-    if (column.nextStep)
-        (ui->*column.nextStep)->setEnabled(true);
+    if (index + 1 < kHalfYears)  // each check unlocks the next
+        (ui->*kColumns[index + 1].check)->setEnabled(true);
 
     ColumnPoints &points = state.coursePoints[index];
     for (int row = 0; row < kSubjectRows; ++row)
@@ -177,7 +226,7 @@ void Kurswaage::on_pushButton_4_clicked()
 void Kurswaage::on_pushButton_5_clicked()
 {
     for (int i = 0; i < kExamComponents; ++i)
-        state.examPoints[i] = (ui->*kExamSpinBoxes[i])->value();
+        state.examPoints[i] = (ui->*kExamRows[i].points)->value();
     state.blockTwoPoints = grading::blockTwoPoints(state.examPoints);
 
     const bool passed = grading::examinationsPassed(state.examPoints);
@@ -207,7 +256,7 @@ void Kurswaage::on_pushButton_9_clicked()
             (ui->*kColumns[c].rows[row])->setValue(examplecandidate::kCoursePoints[c][row]);
     }
     for (int i = 0; i < kExamComponents; ++i)
-        (ui->*kExamSpinBoxes[i])->setValue(examplecandidate::kExamPoints[i]);
+        (ui->*kExamRows[i].points)->setValue(examplecandidate::kExamPoints[i]);
 }
 
 // "Leeren": empties the lists and the tallies and restarts the chain of
@@ -229,8 +278,8 @@ void Kurswaage::on_pushButton_10_clicked()
         for (SpinBoxField spinBox : column.rows)
             (ui->*spinBox)->setValue(0);
     }
-    for (SpinBoxField spinBox : kExamSpinBoxes)
-        (ui->*spinBox)->setValue(0);
+    for (const ExamRow &exam : kExamRows)
+        (ui->*exam.points)->setValue(0);
 
     for (QLabel *result : {ui->label_21, ui->label_22, ui->label_29, ui->label_30, ui->label_34,
                            ui->label_32, ui->label_33, ui->label_36, ui->label_37})

@@ -42,6 +42,7 @@ private slots:
     void on_pushButton_18_clicked();  // doppelt wichten
 
 private:
+    void nameForScreenReaders();
     void checkHalfYear(int column);
     void setOptionalRowEnabled(int row, bool enabled);
     void setLaterStepsEnabled(bool enabled);

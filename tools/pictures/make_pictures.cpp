@@ -564,12 +564,16 @@ int main(int argc, char **argv)
 
     const QStringList args = app.arguments();
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: make_pictures OUTPUT_DIR [PREVIEW_DIR]\n");
+        std::fprintf(stderr, "usage: make_pictures RESOURCES_DIR [PREVIEW_DIR]\n");
         return 2;
     }
-    const QDir out(args.at(1));
-    if (!out.exists()) {
-        std::fprintf(stderr, "make_pictures: folder %s does not exist\n", qPrintable(args.at(1)));
+    // The pictures embedded in the program, and the application icon that
+    // the desktop shows for it (the same pictures as PNG files).
+    const QDir resources(args.at(1));
+    const QDir out(resources.filePath(QStringLiteral("Bilder bzw. Logos")));
+    const QDir desktop(resources.filePath(QStringLiteral("desktop")));
+    if (!out.exists() || !desktop.exists()) {
+        std::fprintf(stderr, "make_pictures: %s lacks \"Bilder bzw. Logos\" or \"desktop\"\n", qPrintable(args.at(1)));
         return 2;
     }
 
@@ -598,6 +602,10 @@ int main(int argc, char **argv)
             std::printf("wrote %s\n", qPrintable(path));
             checkIco(path, icon);
         }
+        const QString png = desktop.filePath(QStringLiteral("kurswaage-%1.png").arg(entry.size));
+        if (!icon.save(png, "PNG"))
+            fail(QStringLiteral("cannot write %1").arg(png));
+        std::printf("wrote %s\n", qPrintable(png));
     }
 
     if (args.size() == 3) {
