@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -34,6 +35,12 @@ void SessionTest::exampleCandidateToTheGradeAndOut()
         QCOMPARE(text(average), QString("10.6"));
     QCOMPARE(list("textBrowser"), QString("bestanden"));
     QCOMPARE(list("textBrowser_3"), QString("bestanden\nunter 05 NP im 9. Fach"));
+    const QTextDocument *third = form.findChild<QTextBrowser *>("textBrowser_3")->document();
+    auto colour = [](const QTextBlock &line) { return line.begin().fragment().charFormat().foreground().color(); };
+    QCOMPARE(colour(third->firstBlock()), QColor(Qt::darkGreen));
+    QCOMPARE(colour(third->lastBlock()), QColor(Qt::red));
+    for (const char *mark : {"label_21", "label_29"})
+        QCOMPARE(form.findChild<QLabel *>(mark)->palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
     QCOMPARE(text("label_21"), QString(QChar(0x2714)));
     QCOMPARE(text("label_22"), QString("Du bist zugelassen."));
     QCOMPARE(text("label_29") + " " + text("label_30"), QString(QChar(0x2714)) + " bestanden");
