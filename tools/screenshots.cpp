@@ -1,5 +1,5 @@
 // Renders the windows of Kurswaage into PNG files for the documentation:
-//   QT_QPA_PLATFORM=offscreen build/kurswaage-screenshots docs
+//   xvfb-run -a build/kurswaage-screenshots docs
 // The main window shows the example candidate worked through to the grade,
 // the calculator a worked example, the help window the end of its text.
 #include "app/kurswaage.h"
