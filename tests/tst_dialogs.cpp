@@ -62,7 +62,6 @@ private slots:
     void newPoints();
     void oldResultStaysAndVerwerfen();
     void oralDialogIsFreshAndChangesNothing();
-    void helpWindowsStackUp();
     void helpDocument();
 };
 
@@ -160,30 +159,6 @@ void DialogsTest::oralDialogIsFreshAndChangesNothing()
         QCOMPARE(child<QSpinBox>(&form, "spinBox_48")->value(), written);
     }
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-}
-
-void DialogsTest::helpWindowsStackUp()
-{
-    Kurswaage form;
-    form.show();
-    QTest::mouseClick(child(&form, "pushButton_2"), Qt::LeftButton);
-    QTest::mouseClick(child(&form, "pushButton_2"), Qt::LeftButton);
-    const QList<Hilfe *> windows = form.findChildren<Hilfe *>();
-    QCOMPARE(windows.size(), 2);
-    for (Hilfe *help : windows) {
-        QVERIFY(help->isVisible());
-        QVERIFY(!help->isModal());
-        QCOMPARE(help->windowTitle(), QString("Dialog"));
-    }
-
-    QTest::mouseClick(child(windows[0], "pushButton"), Qt::LeftButton);  // Schließen
-    QVERIFY(!windows[0]->isVisible());
-    QVERIFY(windows[1]->isVisible());
-
-    // The main form still takes input while help is open.
-    QTest::mouseClick(child(&form, "pushButton_7"), Qt::LeftButton);
-    QVERIFY(child(&form, "pushButton_6")->isEnabled());
-    QCOMPARE(form.findChildren<Hilfe *>().size(), 2);
 }
 
 void DialogsTest::helpDocument()
