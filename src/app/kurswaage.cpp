@@ -259,14 +259,20 @@ void Kurswaage::on_pushButton_9_clicked()
         (ui->*kExamRows[i].points)->setValue(examplecandidate::kExamPoints[i]);
 }
 
-// "Leeren": empties the lists and the tallies and restarts the chain of
-// checks; points, averages and verdicts stay.
-void Kurswaage::on_pushButton_13_clicked()
+// The four lists of weak courses and the tallies they were counted into.
+void Kurswaage::clearListsAndTallies()
 {
     for (const HalfYearColumn &column : kColumns)
         (ui->*column.list)->clear();
     state.underFiveTally = 0;
     state.zeroTally = 0;
+}
+
+// "Leeren": empties the lists and the tallies and restarts the chain of
+// checks; points, averages and verdicts stay.
+void Kurswaage::on_pushButton_13_clicked()
+{
+    clearListsAndTallies();
     setLaterStepsEnabled(false);
 }
 
@@ -291,11 +297,7 @@ void Kurswaage::on_pushButton_10_clicked()
     ui->pushButton_12->setEnabled(false);
     ui->pushButton_18->setEnabled(true);
 
-    for (const HalfYearColumn &column : kColumns)
-        (ui->*column.list)->clear();
-
-    state.underFiveTally = 0;
-    state.zeroTally = 0;
+    clearListsAndTallies();
     state.extraSubjects = 0;
     state.doubleWeighting = 0;
     state.eleventhSubject = 0;

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 class Hilfe;
-class QLabel;
 namespace Ui {
 class Kurswaage;
 }
@@ -44,8 +43,9 @@ private slots:
 private:
     void nameForScreenReaders();
     void checkHalfYear(int column);
-    void setOptionalRowEnabled(int row, bool enabled);
+    void setOptionalRowEnabled(int index, bool enabled);
     void setLaterStepsEnabled(bool enabled);
+    void clearListsAndTallies();
     void openOralReexamination();
 
     Ui::Kurswaage *ui;
