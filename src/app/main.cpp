@@ -1,10 +1,13 @@
+#include "app/desktopsetup.h"
 #include "app/kurswaage.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    prepareDesktopDefaults();
     QApplication application(argc, argv);
+    installGermanQtTexts(application);
     Kurswaage dialog;
     dialog.show();
     return application.exec();

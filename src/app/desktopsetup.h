@@ -1,0 +1,16 @@
+#pragma once
+
+class QCoreApplication;
+
+// How the program settles into the desktop it starts on. Both keep every
+// QT_* setting of the user: they only change Qt's defaults.
+
+// Before the application object exists: scale with the screen on Qt 5 as
+// Qt 6 does (150 % stays 150 %), and leave out Qt's OpenGL integration,
+// which no widget here uses.
+void prepareDesktopDefaults();
+
+// Qt's own texts (context menus, standard buttons) in German, like every
+// text of the program, whatever the system's language. Answers whether
+// Qt's German translation was found; without it Qt speaks English.
+bool installGermanQtTexts(QCoreApplication &application);
