@@ -1,7 +1,10 @@
 // Renders the windows of Kurswaage into PNG files for the documentation:
-//   xvfb-run -a build/kurswaage-screenshots docs
+//   xvfb-run -a build/kurswaage-screenshots docs [--dark]
+// It starts like the program (scaling with the screen, Qt's German texts);
+// --dark draws the windows in a dark colour scheme.
 // The main window shows the example candidate worked through to the grade,
 // the calculator a worked example, the help window the end of its text.
+#include "app/desktopsetup.h"
 #include "app/kurswaage.h"
 #include "dialogs/hilfe.h"
 #include "dialogs/muendlichenachpruefung.h"
@@ -9,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -30,12 +34,30 @@ bool save(QWidget *window, const QDir &dir, const QString &name)
     return saved;
 }
 
+// A dark colour scheme as desktops offer it: light text on dark grey.
+QPalette darkPalette()
+{
+    QPalette palette(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+    palette.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    palette.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return palette;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
 {
+    prepareDesktopDefaults();
     QApplication application(argc, argv);
-    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    installGermanQtTexts(application);
+    const QStringList arguments = QApplication::arguments();
+    const QDir dir(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("."));
+    if (arguments.contains(QStringLiteral("--dark")))
+        QApplication::setPalette(darkPalette());
 
     Kurswaage window;
     window.show();

@@ -1,11 +1,16 @@
 #include "app/kurswaage.h"
 
+#include "app/announcedresult.h"
+#include "app/captionfit.h"
 #include "app/subjectcatalogues.h"
+#include "app/verdictcolours.h"
 #include "dialogs/hilfe.h"
 #include "dialogs/muendlichenachpruefung.h"
 #include "evaluation/examplecandidate.h"
 #include "evaluation/grading.h"
 #include "ui_kurswaage.h"
+
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -72,16 +77,21 @@ constexpr ExamRow kExamRows[kExamComponents] = {
     {&Ui_Kurswaage::spinBox_45, &Ui_Kurswaage::label_27, &Ui_Kurswaage::comboBox_13, nullptr},
 };
 
-// "✔" in dark green for a pass, "x" in red for a failure, coloured
-// through the label's palette.
-void showVerdictMark(QLabel *label, bool passed)
+// "✔" in green for a pass, "x" in red for a failure, coloured through the
+// label's palette, readable on the window behind it.
+void colourVerdictMark(QLabel *label, bool passed)
 {
-    const QBrush brush(QColor(passed ? Qt::darkGreen : Qt::red), Qt::SolidPattern);
+    const QColor background = label->parentWidget()->palette().color(QPalette::Window);
+    const QBrush brush(verdictcolours::forVerdict(passed, background), Qt::SolidPattern);
     QPalette palette = label->palette();
     palette.setBrush(QPalette::All, label->backgroundRole(), brush);
     palette.setBrush(QPalette::All, label->foregroundRole(), brush);
     label->setPalette(palette);
-    label->setText(passed ? QString(QChar(0x2714)) : QStringLiteral("x"));
+}
+
+QString verdictMark(bool passed)
+{
+    return passed ? QString(QChar(0x2714)) : QStringLiteral("x");
 }
 
 }  // namespace
@@ -97,6 +107,11 @@ Kurswaage::Kurswaage(QWidget *parent)
         setOptionalRowEnabled(i, false);
     fillSubjectCatalogues(*ui);
     nameForScreenReaders();
+    keepCaptionsWhole(this);
+
+    // F1 asks for help as in every desktop program.
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, ui->pushButton_2, &QPushButton::click);
 }
 
 // Names a screen reader announces for every input and result: the captions
@@ -110,7 +125,7 @@ void Kurswaage::nameForScreenReaders()
         for (int row = 0; row < kSubjectRows; ++row)
             (ui->*column.rows[row])->setAccessibleName(QStringLiteral("Fach %1, %2").arg(row + 1).arg(halfYear));
         (ui->*column.list)->setAccessibleName(QStringLiteral("Kurse unter 05 NP, ") + halfYear);
-        (ui->*column.average)->setAccessibleName(QStringLiteral("Durchschnitt ") + halfYear);
+        nameResult(ui->*column.average, QStringLiteral("Durchschnitt ") + halfYear);
     }
     // On Linux a combo box is announced by the label it is the buddy of.
     for (int row = 0; row < kSubjectRows; ++row) {
@@ -127,13 +142,26 @@ void Kurswaage::nameForScreenReaders()
         if (exam.oralReexamination)
             (ui->*exam.oralReexamination)->setAccessibleName(caption + QStringLiteral(", mündliche Nachprüfung"));
     }
+    // Qt would name the inner group box after the outer one.
+    ui->groupBox_3->setAccessibleName(ui->groupBox_3->title());
     ui->radioButton->setAccessibleName(QStringLiteral("Besondere Lernleistung, ja"));
     ui->radioButton_2->setAccessibleName(QStringLiteral("Besondere Lernleistung, nein"));
-    ui->label_21->setAccessibleName(QStringLiteral("Zur Abiturprüfung zugelassen"));
-    ui->label_22->setAccessibleName(QStringLiteral("Begründung der Zulassung"));
-    ui->label_29->setAccessibleName(QStringLiteral("Abiturprüfungen"));
-    ui->label_30->setAccessibleName(QStringLiteral("Ergebnis der Abiturprüfungen"));
-    ui->label_34->setAccessibleName(QStringLiteral("Gesamtdurchschnitt"));
+    nameResult(ui->label_21, QStringLiteral("Zur Abiturprüfung zugelassen"));
+    nameResult(ui->label_22, QStringLiteral("Begründung der Zulassung"));
+    nameResult(ui->label_29, QStringLiteral("Abiturprüfungen"));
+    nameResult(ui->label_30, QStringLiteral("Ergebnis der Abiturprüfungen"));
+    nameResult(ui->label_34, QStringLiteral("Gesamtdurchschnitt"));
+}
+
+void Kurswaage::nameResult(QLabel *label, const QString &meaning)
+{
+    resultMeanings.insert(label, meaning);
+    showResult(label, label->text());
+}
+
+void Kurswaage::showResult(QLabel *label, const QString &text)
+{
+    showAnnouncedResult(label, resultMeanings.value(label), text);
 }
 
 Kurswaage::~Kurswaage()
@@ -171,11 +199,12 @@ void Kurswaage::checkHalfYear(int index)
     for (int row = 0; row < kSubjectRows; ++row)
         points[row] = float((ui->*column.rows[row])->value());
 
-    (ui->*column.average)->setText(grading::formatNumber(grading::halfYearAverage(points, state.extraSubjects)));
+    showResult(ui->*column.average, grading::formatNumber(grading::halfYearAverage(points, state.extraSubjects)));
 
     QTextBrowser *list = ui->*column.list;
+    const QColor background = list->palette().color(QPalette::Base);
     for (const grading::ListLine &line : grading::halfYearListing(points, state.extraSubjects, column.rowOneLast)) {
-        list->setTextColor(QColor(line.kind == grading::ListLine::Passed ? Qt::darkGreen : Qt::red));
+        list->setTextColor(verdictcolours::forVerdict(line.kind == grading::ListLine::Passed, background));
         list->append(grading::listLineText(line));
         if (line.kind == grading::ListLine::ZeroPoints)
             --state.zeroTally;
@@ -217,8 +246,10 @@ void Kurswaage::on_pushButton_4_clicked()
     const grading::AdmissionInput input{state.blockOnePoints, grading::hasZeroCourse(state.coursePoints),
                                         state.underFiveTally, state.zeroTally, state.extraSubjects};
     const grading::Admission verdict = grading::admissionVerdict(input);
-    showVerdictMark(ui->label_21, verdict == grading::Admission::Admitted);
-    ui->label_22->setText(grading::admissionSentence(verdict));
+    const bool admitted = verdict == grading::Admission::Admitted;
+    colourVerdictMark(ui->label_21, admitted);
+    showResult(ui->label_21, verdictMark(admitted));
+    showResult(ui->label_22, grading::admissionSentence(verdict));
     state.zeroTally = grading::zeroTallyAfterAdmission(input);
 }
 
@@ -230,15 +261,16 @@ void Kurswaage::on_pushButton_5_clicked()
     state.blockTwoPoints = grading::blockTwoPoints(state.examPoints);
 
     const bool passed = grading::examinationsPassed(state.examPoints);
-    showVerdictMark(ui->label_29, passed);
-    ui->label_30->setText(passed ? QStringLiteral("bestanden") : QStringLiteral("nicht bestanden!"));
+    colourVerdictMark(ui->label_29, passed);
+    showResult(ui->label_29, verdictMark(passed));
+    showResult(ui->label_30, passed ? QStringLiteral("bestanden") : QStringLiteral("nicht bestanden!"));
 }
 
 // "Berechnen" works on what the checks recorded, not on the spin boxes.
 void Kurswaage::on_pushButton_clicked()
 {
     const bool zeroExam = std::count(state.examPoints.begin(), state.examPoints.end(), 0) > 0;
-    ui->label_34->setText(grading::overallResult(
+    showResult(ui->label_34, grading::overallResult(
         {state.blockOnePoints, state.blockTwoPoints, grading::hasZeroCourse(state.coursePoints), zeroExam}));
 }
 
@@ -289,7 +321,7 @@ void Kurswaage::on_pushButton_10_clicked()
 
     for (QLabel *result : {ui->label_21, ui->label_22, ui->label_29, ui->label_30, ui->label_34,
                            ui->label_32, ui->label_33, ui->label_36, ui->label_37})
-        result->clear();
+        showResult(result, QString());
 
     for (int i = 0; i < int(std::size(kOptionalRows)); ++i)
         setOptionalRowEnabled(i, false);

@@ -3,6 +3,9 @@
 #include "evaluation/evaluationstate.h"
 
 #include <QDialog>
+#include <QHash>
+
+class QLabel;
 
 class Hilfe;
 namespace Ui {
@@ -42,6 +45,8 @@ private slots:
 
 private:
     void nameForScreenReaders();
+    void nameResult(QLabel *label, const QString &meaning);
+    void showResult(QLabel *label, const QString &text);
     void checkHalfYear(int column);
     void setOptionalRowEnabled(int index, bool enabled);
     void setLaterStepsEnabled(bool enabled);
@@ -51,4 +56,5 @@ private:
     Ui::Kurswaage *ui;
     Hilfe *helpWindow = nullptr;  // the one opened last; all are children of this dialog
     EvaluationState state;
+    QHash<const QLabel *, QString> resultMeanings;  // what each result label stands for
 };

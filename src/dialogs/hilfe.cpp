@@ -1,5 +1,6 @@
 #include "dialogs/hilfe.h"
 
+#include "app/captionfit.h"
 #include "ui_hilfe.h"
 
 Hilfe::Hilfe(QWidget *parent)
@@ -7,6 +8,7 @@ Hilfe::Hilfe(QWidget *parent)
     , ui(new Ui::Hilfe)
 {
     ui->setupUi(this);
+    keepCaptionsWhole(this);
 }
 
 Hilfe::~Hilfe()

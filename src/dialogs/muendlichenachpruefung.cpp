@@ -1,5 +1,7 @@
 #include "dialogs/muendlichenachpruefung.h"
 
+#include "app/announcedresult.h"
+#include "app/captionfit.h"
 #include "ui_muendlichenachpruefung.h"
 
 namespace {
@@ -29,6 +31,8 @@ muendlicheNachpruefung::muendlicheNachpruefung(QWidget *parent)
 
     for (const char *subject : examinationSubjects)
         ui->comboBox->addItem(QString::fromUtf8(subject));
+    resultMeaning = ui->label_5->accessibleName();
+    keepCaptionsWhole(this);
 }
 
 muendlicheNachpruefung::~muendlicheNachpruefung()
@@ -46,7 +50,7 @@ QString muendlicheNachpruefung::newPointsText(int writtenPoints, int reexaminati
 
 void muendlicheNachpruefung::on_pushButton_4_clicked()
 {
-    ui->label_5->setText(newPointsText(ui->spinBox->value(), ui->spinBox_2->value()));
+    showAnnouncedResult(ui->label_5, resultMeaning, newPointsText(ui->spinBox->value(), ui->spinBox_2->value()));
 }
 
 void muendlicheNachpruefung::on_pushButton_2_clicked()
@@ -54,5 +58,5 @@ void muendlicheNachpruefung::on_pushButton_2_clicked()
     // The chosen subject stays as it is.
     ui->spinBox->setValue(0);
     ui->spinBox_2->setValue(0);
-    ui->label_5->clear();
+    showAnnouncedResult(ui->label_5, resultMeaning, QString());
 }

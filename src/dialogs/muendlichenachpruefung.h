@@ -30,4 +30,5 @@ private slots:
 
 private:
     Ui::muendlicheNachpruefung *ui;
+    QString resultMeaning;  // what the new points stand for, for screen readers
 };
