@@ -1,0 +1,257 @@
+// Kurswaage on the desktops students have: any font, light and dark colour
+// schemes, Qt's own texts in German, F1 for help.
+#include "app/desktopsetup.h"
+#include "app/kurswaage.h"
+#include "app/verdictcolours.h"
+#include "dialogs/hilfe.h"
+#include "dialogs/muendlichenachpruefung.h"
+#include "ui_hilfe.h"
+#include "ui_kurswaage.h"
+#include "ui_muendlichenachpruefung.h"
+
+#include <QAbstractButton>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+
+// A window as the program builds it, and the same form as designed, with
+// none of the program's code.
+std::pair<QDialog *, QDialog *> windowAndDesign(const QString &window)
+{
+    auto *design = new QDialog;
+    if (window == "Kurswaage") {
+        Ui::Kurswaage().setupUi(design);
+        return {new Kurswaage, design};
+    }
+    if (window == "Hilfe") {
+        Ui::Hilfe().setupUi(design);
+        return {new Hilfe, design};
+    }
+    Ui::muendlicheNachpruefung().setupUi(design);
+    return {new muendlicheNachpruefung, design};
+}
+
+QColor grey(int value)
+{
+    return QColor(value, value, value);
+}
+
+// Light text on dark grey, as dark desktop themes have it.
+QPalette darkPalette()
+{
+    QPalette palette(grey(0x35), grey(0x2a));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, grey(0xee));
+    return palette;
+}
+
+void expectVerdictColour(const QColor &colour, bool passed, const QColor &background, bool dark)
+{
+    if (!dark) {
+        QCOMPARE(colour, QColor(passed ? Qt::darkGreen : Qt::red));
+        return;
+    }
+    QVERIFY2(verdictcolours::contrastRatio(colour, background) >= 4.5, qPrintable(colour.name()));
+    QCOMPARE(colour.hslHue(), passed ? 120 : 0);
+}
+
+}  // namespace
+
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        QApplication::setFont(QFont());
+        QApplication::setPalette(QPalette());
+    }
+
+    void captionsWhole_data();
+    void captionsWhole();
+    void verdictColours_data();
+    void verdictColours();
+    void verdictColoursInTheForm_data();
+    void verdictColoursInTheForm();
+    void f1OpensTheHelp();
+    void qtTextsInGerman();
+};
+
+void DesktopTest::captionsWhole_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<bool>("whileOpen");  // the desktop's font changes while the window is open
+    QFont small = QApplication::font();
+    small.setPointSize(7);
+    QFont large = QApplication::font();
+    large.setPointSize(16);
+    QFont scaled = QApplication::font();  // 150 % font setting
+    scaled.setPointSizeF(scaled.pointSizeF() * 1.5);
+    for (const char *window : {"Kurswaage", "muendlicheNachpruefung", "Hilfe"}) {
+        const QString name = QString::fromLatin1(window);
+        QTest::newRow(qPrintable(name + ", default font")) << name << QApplication::font() << false;
+        QTest::newRow(qPrintable(name + ", 7 pt")) << name << small << false;
+        QTest::newRow(qPrintable(name + ", 16 pt")) << name << large << false;
+        QTest::newRow(qPrintable(name + ", 150 %")) << name << scaled << false;
+        QTest::newRow(qPrintable(name + ", 16 pt while open")) << name << large << true;
+        QTest::newRow(qPrintable(name + ", 7 pt while open")) << name << small << true;
+    }
+}
+
+// Every caption shows in full; a widget's designed maximum size holds where
+// its caption fits and otherwise grows just enough; lists keep their size.
+void DesktopTest::captionsWhole()
+{
+    QFETCH(QString, window);
+    QFETCH(QFont, font);
+    QFETCH(bool, whileOpen);
+    if (whileOpen)  // open at a font that needs more room, then change it
+        QApplication::setFont(font.pointSize() > 12 ? QFont() : [] { QFont f; f.setPointSize(20); return f; }());
+    else
+        QApplication::setFont(font);
+    auto [created, designed] = windowAndDesign(window);
+    QScopedPointer<QDialog> dialog(created), design(designed);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+    if (whileOpen)
+        QApplication::setFont(font);
+    QApplication::processEvents();
+
+    int checked = 0;
+    for (QWidget *w : dialog->findChildren<QWidget *>()) {
+        QWidget *original = design->findChild<QWidget *>(w->objectName());
+        if (!original || w->objectName().isEmpty())
+            continue;
+        const QString name = w->objectName();
+        if (qobject_cast<QTextBrowser *>(w)) {
+            QCOMPARE(w->maximumSize(), original->maximumSize());
+            continue;
+        }
+        if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QLabel *>(w) && !qobject_cast<QGroupBox *>(w))
+            continue;
+        const QSize needed = qobject_cast<QAbstractButton *>(w) ? w->sizeHint() : w->minimumSizeHint();
+        QVERIFY2(w->width() >= needed.width() && w->height() >= needed.height(),
+                 qPrintable(QStringLiteral("%1 cut: %2x%3 < %4x%5").arg(name).arg(w->width()).arg(w->height())
+                                .arg(needed.width()).arg(needed.height())));
+        const QSize designedMaximum = original->maximumSize();
+        QCOMPARE(w->maximumWidth(), std::max(designedMaximum.width(), needed.width()));
+        QCOMPARE(w->maximumHeight(), std::max(designedMaximum.height(), needed.height()));
+        ++checked;
+    }
+    QVERIFY(checked > 0);
+}
+
+void DesktopTest::verdictColours_data()
+{
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("white") << QColor(Qt::white) << false;
+    QTest::newRow("light window grey") << grey(0xef) << false;
+    QTest::newRow("mid grey, still light") << grey(0x76) << false;
+    QTest::newRow("mid grey, just dark") << grey(0x75) << true;
+    QTest::newRow("dark window grey") << grey(0x35) << true;
+    QTest::newRow("dark list grey") << grey(0x2a) << true;
+    QTest::newRow("black") << QColor(Qt::black) << true;
+    QTest::newRow("dark blue") << QColor(0x1e, 0x1e, 0x2e) << true;
+    QTest::newRow("dark green") << QColor(0x00, 0x33, 0x00) << true;
+    QTest::newRow("dark red") << QColor(0x40, 0x00, 0x00) << true;
+}
+
+// Green for passed, red for failed: as ever on light backgrounds, at least
+// 4.5 : 1 on dark ones.
+void DesktopTest::verdictColours()
+{
+    QFETCH(QColor, background);
+    QFETCH(bool, dark);
+    for (bool passed : {true, false})
+        expectVerdictColour(verdictcolours::forVerdict(passed, background), passed, background, dark);
+}
+
+void DesktopTest::verdictColoursInTheForm_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << QPalette() << false;
+    QTest::newRow("dark") << darkPalette() << true;
+}
+
+// The example candidate's lists (passed and weak courses) and both marks,
+// against the backgrounds they are drawn on.
+void DesktopTest::verdictColoursInTheForm()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(bool, dark);
+    QApplication::setPalette(palette);
+    Kurswaage form;
+    for (const char *button : {"pushButton_9", "pushButton_7", "pushButton_6", "pushButton_8", "pushButton_4",
+                               "pushButton_5"})
+        form.findChild<QAbstractButton *>(button)->click();
+
+    QSet<bool> verdictsSeen;
+    for (QTextBrowser *list : form.findChildren<QTextBrowser *>()) {
+        const QColor background = list->palette().color(QPalette::Base);
+        for (QTextBlock block = list->document()->begin(); block.isValid(); block = block.next()) {
+            const bool passed = block.text() == "bestanden";
+            verdictsSeen << passed;
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+                expectVerdictColour(fragment.fragment().charFormat().foreground().color(), passed, background, dark);
+        }
+    }
+    QCOMPARE(verdictsSeen.size(), 2);
+    for (const char *mark : {"label_21", "label_29"}) {
+        auto *label = form.findChild<QLabel *>(mark);
+        QCOMPARE(label->text(), QString("✔"));
+        expectVerdictColour(label->palette().color(label->foregroundRole()), true,
+                            form.palette().color(QPalette::Window), dark);
+    }
+}
+
+// F1 does what "Hilfe" does: one more help window each time.
+void DesktopTest::f1OpensTheHelp()
+{
+    Kurswaage form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (int windows = 1; windows <= 2; ++windows) {
+        QTest::keyClick(form.findChild<QSpinBox *>("spinBox_12"), Qt::Key_F1);
+        const QList<Hilfe *> help = form.findChildren<Hilfe *>();
+        QCOMPARE(help.size(), windows);
+        QVERIFY(help.last()->isVisible());
+    }
+}
+
+// Qt's own texts read German: the context menu of a spin box.
+void DesktopTest::qtTextsInGerman()
+{
+    QVERIFY2(installGermanQtTexts(*qApp), "Qt's German translation (qtbase_de.qm) is not installed");
+    Kurswaage form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QStringList entries;
+    QTimer::singleShot(0, this, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction *action : menu->actions())
+            entries << action->text().remove('&').section('\t', 0, 0);
+        menu->close();
+    });
+    QSpinBox *spinBox = form.findChild<QSpinBox *>("spinBox");
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), spinBox->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(spinBox, &event);
+    QVERIFY2(entries.contains("Kopieren"), qPrintable(entries.join(", ")));
+    QVERIFY(!entries.contains("Copy"));
+}
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"
