@@ -4,8 +4,9 @@
 project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir="$project_root/build"
 
-# What building Kurswaage needs on Debian 12.
-build_packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools)
+# What building Kurswaage needs on Debian 12, and Qt's German texts, which
+# it shows when they are there.
+build_packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools qttranslations5-l10n)
 
 # Installs the Debian packages among "$@" that are not installed yet.
 ensure_packages() {
