@@ -69,11 +69,18 @@ def descendants(node):
         yield from descendants(child)
 
 
-def by_name(window, name, role=None):
+def find(window, name, role=None):
     for node in descendants(window):
         if node.name == name and (role is None or node.getRoleName() == role):
             return node
-    raise AssertionError(f"nothing named {name!r}")
+    return None
+
+
+def by_name(window, name, role=None):
+    node = find(window, name, role)
+    if node is None:
+        raise AssertionError(f"nothing named {name!r}")
+    return node
 
 
 def main():
@@ -118,7 +125,7 @@ def main():
             expected = f"{meaning}: {value}"
             got = wait_for(lambda: name_of_result(meaning), f"a value for {meaning!r}")
             assert got == expected, f"{got!r} announced instead of {expected!r}"
-            assert expected in announced, f"{expected!r} was never announced"
+            wait_for(lambda: expected in announced, f"{expected!r} announced", 5)
             print(f"announced: {expected}")
 
         def expect_list(name, lines):
@@ -150,7 +157,7 @@ def main():
         expect("Gesamtdurchschnitt", "2,1")
 
         press("Zurücksetzen")
-        wait_for(lambda: by_name(window, "Gesamtdurchschnitt", "label"), "the grade emptied by Zurücksetzen")
+        wait_for(lambda: find(window, "Gesamtdurchschnitt", "label"), "the grade emptied by Zurücksetzen")
         print("after Zurücksetzen: Gesamtdurchschnitt")
     finally:
         process.terminate()
