@@ -19,6 +19,10 @@ void prepareDesktopDefaults()
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 #endif
+
+    // Lets docks and task bars (on Wayland above all) find the window's
+    // desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KURSWAAGE_APP_ID));
 }
 
 bool installGermanQtTexts(QCoreApplication &application)

@@ -6,8 +6,8 @@ class QCoreApplication;
 // QT_* setting of the user: they only change Qt's defaults.
 
 // Before the application object exists: scale with the screen on Qt 5 as
-// Qt 6 does (150 % stays 150 %), and leave out Qt's OpenGL integration,
-// which no widget here uses.
+// Qt 6 does (150 % stays 150 %), leave out Qt's OpenGL integration, which
+// no widget here uses, and name the desktop entry the windows belong to.
 void prepareDesktopDefaults();
 
 // Qt's own texts (context menus, standard buttons) in German, like every
