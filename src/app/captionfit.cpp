@@ -23,10 +23,13 @@ public:
     explicit CaptionFitter(QWidget *window)
         : QObject(window)
     {
+        // Only a designed maximum can cut a caption: without one, the
+        // layout gives every widget at least the room its caption needs.
         const QList<QWidget *> widgets = window->findChildren<QWidget *>();
         for (QWidget *widget : widgets) {
-            if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLabel *>(widget)
-                || qobject_cast<QGroupBox *>(widget))
+            const bool captioned = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLabel *>(widget)
+                                   || qobject_cast<QGroupBox *>(widget);
+            if (captioned && widget->maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
                 designedMaximum.insert(widget, widget->maximumSize());
         }
         fit();
