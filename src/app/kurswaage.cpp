@@ -77,23 +77,6 @@ constexpr ExamRow kExamRows[kExamComponents] = {
     {&Ui_Kurswaage::spinBox_45, &Ui_Kurswaage::label_27, &Ui_Kurswaage::comboBox_13, nullptr},
 };
 
-// "✔" in green for a pass, "x" in red for a failure, coloured through the
-// label's palette, readable on the window behind it.
-void colourVerdictMark(QLabel *label, bool passed)
-{
-    const QColor background = label->parentWidget()->palette().color(QPalette::Window);
-    const QBrush brush(verdictcolours::forVerdict(passed, background), Qt::SolidPattern);
-    QPalette palette = label->palette();
-    palette.setBrush(QPalette::All, label->backgroundRole(), brush);
-    palette.setBrush(QPalette::All, label->foregroundRole(), brush);
-    label->setPalette(palette);
-}
-
-QString verdictMark(bool passed)
-{
-    return passed ? QString(QChar(0x2714)) : QStringLiteral("x");
-}
-
 }  // namespace
 
 Kurswaage::Kurswaage(QWidget *parent)
@@ -153,6 +136,7 @@ void Kurswaage::nameForScreenReaders()
     nameResult(ui->label_34, QStringLiteral("Gesamtdurchschnitt"));
 }
 
+// Every result label is named here, so resultMeanings also lists them all.
 void Kurswaage::nameResult(QLabel *label, const QString &meaning)
 {
     resultMeanings.insert(label, meaning);
@@ -162,6 +146,19 @@ void Kurswaage::nameResult(QLabel *label, const QString &meaning)
 void Kurswaage::showResult(QLabel *label, const QString &text)
 {
     showAnnouncedResult(label, resultMeanings.value(label), text);
+}
+
+// "✔" in green for a pass, "x" in red for a failure, coloured through the
+// label's palette, readable on the window behind it.
+void Kurswaage::showVerdictMark(QLabel *label, bool passed)
+{
+    const QColor background = label->parentWidget()->palette().color(QPalette::Window);
+    const QBrush brush(verdictcolours::forVerdict(passed, background), Qt::SolidPattern);
+    QPalette palette = label->palette();
+    palette.setBrush(QPalette::All, label->backgroundRole(), brush);
+    palette.setBrush(QPalette::All, label->foregroundRole(), brush);
+    label->setPalette(palette);
+    showResult(label, passed ? QString(QChar(0x2714)) : QStringLiteral("x"));
 }
 
 Kurswaage::~Kurswaage()
@@ -247,8 +244,7 @@ void Kurswaage::on_pushButton_4_clicked()
                                         state.underFiveTally, state.zeroTally, state.extraSubjects};
     const grading::Admission verdict = grading::admissionVerdict(input);
     const bool admitted = verdict == grading::Admission::Admitted;
-    colourVerdictMark(ui->label_21, admitted);
-    showResult(ui->label_21, verdictMark(admitted));
+    showVerdictMark(ui->label_21, admitted);
     showResult(ui->label_22, grading::admissionSentence(verdict));
     state.zeroTally = grading::zeroTallyAfterAdmission(input);
 }
@@ -261,8 +257,7 @@ void Kurswaage::on_pushButton_5_clicked()
     state.blockTwoPoints = grading::blockTwoPoints(state.examPoints);
 
     const bool passed = grading::examinationsPassed(state.examPoints);
-    colourVerdictMark(ui->label_29, passed);
-    showResult(ui->label_29, verdictMark(passed));
+    showVerdictMark(ui->label_29, passed);
     showResult(ui->label_30, passed ? QStringLiteral("bestanden") : QStringLiteral("nicht bestanden!"));
 }
 
@@ -319,9 +314,8 @@ void Kurswaage::on_pushButton_10_clicked()
     for (const ExamRow &exam : kExamRows)
         (ui->*exam.points)->setValue(0);
 
-    for (QLabel *result : {ui->label_21, ui->label_22, ui->label_29, ui->label_30, ui->label_34,
-                           ui->label_32, ui->label_33, ui->label_36, ui->label_37})
-        showResult(result, QString());
+    for (auto result = resultMeanings.cbegin(); result != resultMeanings.cend(); ++result)
+        showResult(result.key(), QString());
 
     for (int i = 0; i < int(std::size(kOptionalRows)); ++i)
         setOptionalRowEnabled(i, false);

@@ -47,6 +47,7 @@ private:
     void nameForScreenReaders();
     void nameResult(QLabel *label, const QString &meaning);
     void showResult(QLabel *label, const QString &text);
+    void showVerdictMark(QLabel *label, bool passed);
     void checkHalfYear(int column);
     void setOptionalRowEnabled(int index, bool enabled);
     void setLaterStepsEnabled(bool enabled);
@@ -56,5 +57,5 @@ private:
     Ui::Kurswaage *ui;
     Hilfe *helpWindow = nullptr;  // the one opened last; all are children of this dialog
     EvaluationState state;
-    QHash<const QLabel *, QString> resultMeanings;  // what each result label stands for
+    QHash<QLabel *, QString> resultMeanings;  // what each result label stands for
 };
