@@ -7,13 +7,13 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${
 if(result)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(file bin/kurswaage share/applications/example.c_seed_066963de.kurswaage.desktop
+foreach(file bin/kurswaage share/applications/${APP_ID}.desktop
              share/icons/hicolor/32x32/apps/kurswaage.png share/icons/hicolor/48x48/apps/kurswaage.png)
     if(NOT EXISTS "${prefix}/${file}")
         message(FATAL_ERROR "not installed: ${file}")
     endif()
 endforeach()
-execute_process(COMMAND "${VALIDATOR}" "${prefix}/share/applications/example.c_seed_066963de.kurswaage.desktop" RESULT_VARIABLE result)
+execute_process(COMMAND "${VALIDATOR}" "${prefix}/share/applications/${APP_ID}.desktop" RESULT_VARIABLE result)
 if(result)
     message(FATAL_ERROR "desktop-file-validate refused the desktop entry")
 endif()

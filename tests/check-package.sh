@@ -14,7 +14,7 @@ set -euo pipefail
 
 step=$1
 out=$(realpath -m "$2")/package-check
-app_id=example.c_seed_066963de.kurswaage
+app_id=${KURSWAAGE_APP_ID:?the component id, set by ctest}
 
 fail() {
     echo "check-package: $*" >&2
