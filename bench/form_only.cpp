@@ -2,7 +2,7 @@
 // program's desktop defaults but without any of its other code: no subject
 // lists, no names for screen readers, no handlers, no embedded pictures.
 // What Kurswaage costs beyond this is the cost of the program's own code.
-#include "app/desktopsetup.h"
+#include "desktopsetup.h"
 #include "ui_kurswaage.h"
 
 #include <QApplication>

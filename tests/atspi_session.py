@@ -69,18 +69,11 @@ def descendants(node):
         yield from descendants(child)
 
 
-def find(window, name, role=None):
+def by_name(window, name, role=None):
     for node in descendants(window):
         if node.name == name and (role is None or node.getRoleName() == role):
             return node
-    return None
-
-
-def by_name(window, name, role=None):
-    node = find(window, name, role)
-    if node is None:
-        raise AssertionError(f"nothing named {name!r}")
-    return node
+    raise AssertionError(f"nothing named {name!r}")
 
 
 def main():
@@ -128,25 +121,17 @@ def main():
             wait_for(lambda: expected in announced, f"{expected!r} announced", 5)
             print(f"announced: {expected}")
 
-        def expect_list(name, lines):
-            text = by_name(window, name).queryText()
-            content = wait_for(lambda: text.getText(0, -1).strip() or None, f"lines in {name!r}")
-            assert content.split("\n") == lines, f"{name!r} reads {content!r}"
-            print(f"{name}: {' / '.join(lines)}")
-
-        group = by_name(window, "Besondere Lernleistung, nein", "radio button").parent
-        assert group.name == "Besondere Lernleistung?", f"radio buttons grouped under {group.name!r}"
-        print(f"radio buttons under: {group.name}")
-
         press("Beispiel ")
         wait_for(lambda: by_name(window, "Fach 1, 1. KHJ").queryValue().currentValue == 10, "the example's points")
         for step, half_year in (("Prüfen, 1. KHJ", 1), ("Prüfen, 2. KHJ", 2), ("Prüfen, 3. KHJ", 3),
                                 ("Zulassung", 4)):
             press(step)
             expect(f"Durchschnitt {half_year}. KHJ", "10.6")
-        for half_year in (1, 2, 4):
-            expect_list(f"Kurse unter 05 NP, {half_year}. KHJ", ["bestanden"])
-        expect_list("Kurse unter 05 NP, 3. KHJ", ["bestanden", "unter 05 NP im 9. Fach"])
+        # A list reads its lines through the text interface.
+        third = by_name(window, "Kurse unter 05 NP, 3. KHJ").queryText()
+        lines = wait_for(lambda: third.getText(0, -1).strip() or None, "lines in the third list")
+        assert lines == "bestanden\nunter 05 NP im 9. Fach", f"the third list reads {lines!r}"
+        print(f"third list: {lines!r}")
         expect("Zur Abiturprüfung zugelassen", "\u2714")
         expect("Begründung der Zulassung", "Du bist zugelassen.")
 
@@ -155,10 +140,6 @@ def main():
         expect("Ergebnis der Abiturprüfungen", "bestanden")
         press("Berechnen")
         expect("Gesamtdurchschnitt", "2,1")
-
-        press("Zurücksetzen")
-        wait_for(lambda: find(window, "Gesamtdurchschnitt", "label"), "the grade emptied by Zurücksetzen")
-        print("after Zurücksetzen: Gesamtdurchschnitt")
     finally:
         process.terminate()
         process.wait(10)

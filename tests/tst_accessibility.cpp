@@ -1,8 +1,8 @@
 // What a screen reader finds: every input and every result of the three
 // windows has a name of its own, and naming them changed nothing visible.
-#include "app/kurswaage.h"
-#include "dialogs/hilfe.h"
-#include "dialogs/muendlichenachpruefung.h"
+#include "kurswaage.h"
+#include "hilfe.h"
+#include "muendlichenachpruefung.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

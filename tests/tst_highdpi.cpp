@@ -2,41 +2,18 @@
 // server started by tests/under-x): it scales by dpi / 96, unrounded, and
 // keeps the layout of a 96-dpi screen. KURSWAAGE_EXPECTED_RATIO is the
 // device pixel ratio to expect; QT_* settings of the run may change it.
-#include "app/desktopsetup.h"
-#include "app/kurswaage.h"
+#include "desktopsetup.h"
+#include "kurswaage.h"
 
 #include <QTest>
-
-namespace {
-
-// What was in force before the application object existed.
-struct DefaultsBeforeStart {
-    bool scaling = false;
-    bool pixmaps = false;
-    Qt::HighDpiScaleFactorRoundingPolicy rounding = Qt::HighDpiScaleFactorRoundingPolicy::Unset;
-} before;
-
-}  // namespace
 
 class HighDpiTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void defaultsInForceBeforeStart();
     void windowScalesUnrounded();
 };
-
-void HighDpiTest::defaultsInForceBeforeStart()
-{
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    QVERIFY(before.scaling);
-    QVERIFY(before.pixmaps);
-    QCOMPARE(before.rounding, Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-#else
-    QSKIP("Qt 6 scales with the screen by default");
-#endif
-}
 
 void HighDpiTest::windowScalesUnrounded()
 {
@@ -58,12 +35,7 @@ void HighDpiTest::windowScalesUnrounded()
 
 int main(int argc, char *argv[])
 {
-    prepareDesktopDefaults();
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)  // Qt 6 has only these defaults
-    before.scaling = QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling);
-    before.pixmaps = QCoreApplication::testAttribute(Qt::AA_UseHighDpiPixmaps);
-    before.rounding = QGuiApplication::highDpiScaleFactorRoundingPolicy();
-#endif
+    prepareDesktopDefaults();  // as the program starts
     QApplication application(argc, argv);
     HighDpiTest test;
     return QTest::qExec(&test, argc, argv);

@@ -6,8 +6,11 @@
 //
 // A failure prints the seed and the actions; KURSWAAGE_SEED=<n> replays one
 // seed, KURSWAAGE_ACTIONS=<n> sets the length of a session.
-#include "app/kurswaage.h"
-#include "dialogs/hilfe.h"
+#include "examplecandidate.h"
+#include "formdriver.h"
+#include "hilfe.h"
+#include "kurswaage.h"
+#include "mainform.h"
 #include "publishedgrades.h"
 
 #include <QAbstractButton>
@@ -15,28 +18,19 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QTimer>
 
 #include <cmath>
 #include <random>
 
 namespace {
 
-const char *const kGrid[4][12] = {
-    {"spinBox", "spinBox_2", "spinBox_3", "spinBox_4", "spinBox_5", "spinBox_6", "spinBox_7", "spinBox_8",
-     "spinBox_9", "spinBox_10", "spinBox_44", "spinBox_50"},
-    {"spinBox_12", "spinBox_13", "spinBox_14", "spinBox_15", "spinBox_16", "spinBox_17", "spinBox_18",
-     "spinBox_19", "spinBox_20", "spinBox_21", "spinBox_33", "spinBox_51"},
-    {"spinBox_23", "spinBox_24", "spinBox_25", "spinBox_26", "spinBox_27", "spinBox_28", "spinBox_29",
-     "spinBox_30", "spinBox_31", "spinBox_32", "spinBox_22", "spinBox_52"},
-    {"spinBox_34", "spinBox_35", "spinBox_36", "spinBox_37", "spinBox_38", "spinBox_39", "spinBox_40",
-     "spinBox_41", "spinBox_42", "spinBox_43", "spinBox_11", "spinBox_53"},
-};
-const char *const kExams[5] = {"spinBox_48", "spinBox_47", "spinBox_46", "spinBox_49", "spinBox_45"};
-const char *const kLists[4] = {"textBrowser", "textBrowser_2", "textBrowser_3", "textBrowser_4"};
-const char *const kAverages[4] = {"label_32", "label_36", "label_37", "label_33"};
+// Names of the form's widgets, from the table the dialog uses; the
+// example candidate's points as the help text promises them. Both are
+// data, not rules: the rules below are the model's own.
+const char *pointsBox(int c, int r) { return mainform::kColumns[c].rows[r]; }
+const char *const kExams[5] = {mainform::kExamRows[0].points, mainform::kExamRows[1].points,
+                               mainform::kExamRows[2].points, mainform::kExamRows[3].points,
+                               mainform::kExamRows[4].points};
 const char *const kNextStep[3] = {"pushButton_6", "pushButton_8", "pushButton_4"};
 const char *const kButtons[18] = {"pushButton_7", "pushButton_6", "pushButton_8", "pushButton_4", "pushButton_13",
                                   "pushButton_18", "pushButton_11", "pushButton_12", "pushButton_5", "pushButton",
@@ -44,18 +38,11 @@ const char *const kButtons[18] = {"pushButton_7", "pushButton_6", "pushButton_8"
                                   "pushButton_16", "pushButton_14", "pushButton_15"};
 const char *const kHostile[] = {"16", "-1", "99", "1e3", "abc", "zwölf", "15", "7", "0", "3a", "007"};
 
-// The example candidate as the help text promises it.
-const int kExampleGrid[4][12] = {{10, 8, 12, 9, 13, 10, 11, 14, 6, 13, 10, 8},
-                                 {11, 7, 10, 11, 14, 9, 12, 15, 5, 12, 9, 9},
-                                 {11, 8, 11, 12, 13, 7, 12, 15, 4, 13, 11, 8},
-                                 {12, 8, 10, 11, 13, 9, 10, 14, 6, 13, 12, 8}};
-const int kExampleExams[5] = {12, 13, 8, 11, 10};
-
 QStringList rowWidgets(int row)  // caption, subject and points of row 11 or 12
 {
     QStringList names = {row == 11 ? "label_9" : "label_18", row == 11 ? "comboBox_8" : "comboBox_17"};
-    for (const auto &column : kGrid)
-        names << column[row - 1];
+    for (int c = 0; c < 4; ++c)
+        names << pointsBox(c, row - 1);
     return names;
 }
 
@@ -209,8 +196,8 @@ struct Model {
         } else if (b == "pushButton_9") {
             const int rows = extra == 2 ? 12 : extra == 1 || eleventh ? 11 : 10;
             for (int c = 0; c < 4; ++c)
-                std::copy(kExampleGrid[c], kExampleGrid[c] + rows, grid[c]);
-            std::copy(kExampleExams, kExampleExams + 5, exams);
+                std::copy(examplecandidate::kCoursePoints[c], examplecandidate::kCoursePoints[c] + rows, grid[c]);
+            std::copy(examplecandidate::kExamPoints, examplecandidate::kExamPoints + 5, exams);
         } else if (b == "pushButton_10") {
             // The form and the flags go back to the start; the recorded
             // points, the colours of the marks and open help windows stay.
@@ -231,8 +218,8 @@ struct Model {
         QStringList s;
         for (int c = 0; c < 4; ++c) {
             for (int r = 0; r < 12; ++r)
-                s << QString("%1=%2").arg(kGrid[c][r]).arg(grid[c][r]);
-            s << QString("%1=%2").arg(kLists[c], lists[c].join('|')) << QString("%1=%2").arg(kAverages[c], averages[c]);
+                s << QString("%1=%2").arg(pointsBox(c, r)).arg(grid[c][r]);
+            s << QString("%1=%2").arg(mainform::kColumns[c].list, lists[c].join('|')) << QString("%1=%2").arg(mainform::kColumns[c].average, averages[c]);
         }
         for (int i = 0; i < 5; ++i)
             s << QString("%1=%2").arg(kExams[i]).arg(exams[i]);
@@ -266,13 +253,12 @@ class RandomSessionsTest : public QObject
         QStringList s;
         for (int c = 0; c < 4; ++c) {
             for (int r = 0; r < 12; ++r)
-                s << QString("%1=%2").arg(kGrid[c][r]).arg(widget<QSpinBox>(kGrid[c][r])->value());
+                s << QString("%1=%2").arg(pointsBox(c, r)).arg(widget<QSpinBox>(pointsBox(c, r))->value());
             QStringList lines;
-            for (QTextBlock b = widget<QTextBrowser>(kLists[c])->document()->begin(); b.isValid(); b = b.next())
-                if (!b.text().isEmpty())
-                    lines << b.begin().fragment().charFormat().foreground().color().name() + ":" + b.text();
-            s << QString("%1=%2").arg(kLists[c], lines.join('|'))
-              << QString("%1=%2").arg(kAverages[c], widget<QLabel>(kAverages[c])->text());
+            for (const auto &[colour, text] : formdriver::listLines(form.data(), mainform::kColumns[c].list))
+                lines << colour.name() + ":" + text;
+            s << QString("%1=%2").arg(mainform::kColumns[c].list, lines.join('|'))
+              << QString("%1=%2").arg(mainform::kColumns[c].average, widget<QLabel>(mainform::kColumns[c].average)->text());
         }
         for (const char *name : kExams)
             s << QString("%1=%2").arg(name).arg(widget<QSpinBox>(name)->value());
@@ -354,29 +340,22 @@ class RandomSessionsTest : public QObject
             model.click(name);
     }
 
-    // The modal calculator: a random calculation, checked, then left by one
-    // of its three ways out. Nothing reaches the main form.
+    // The modal calculator: a random calculation, then left by one of its
+    // three ways out. Nothing reaches the main form.
     void useOralDialog(QAbstractButton *button)
     {
         const int written = pick(16), oral = pick(16), exit = pick(3);
-        bool checked = false;
-        QTimer::singleShot(0, [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog)
-                return;
-            dialog->findChild<QSpinBox *>("spinBox")->setValue(written);
-            dialog->findChild<QSpinBox *>("spinBox_2")->setValue(oral);
-            QTest::mouseClick(dialog->findChild<QWidget *>("pushButton_4"), Qt::LeftButton);
-            checked = dialog->findChild<QLabel *>("label_5")->text() == QString::number((2 * written + oral) / 3.0, 'g', 6);
+        const bool closed = formdriver::withModalDialog([&] { QTest::mouseClick(button, Qt::LeftButton); },
+                                                        [&](QWidget *dialog) {
+            formdriver::calculateOral(dialog, written, oral);
             if (exit == 0)
-                QTest::mouseClick(dialog->findChild<QWidget *>("pushButton_3"), Qt::LeftButton);
+                QTest::mouseClick(formdriver::find(dialog, "pushButton_3"), Qt::LeftButton);  // Verlassen
             else if (exit == 1)
                 QTest::keyClick(dialog, Qt::Key_Escape);
             else
                 dialog->close();
         });
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY2(checked && !QApplication::activeModalWidget(), "oral dialog");
+        QVERIFY2(closed, "oral dialog");
     }
 
     void randomAction()
@@ -392,13 +371,13 @@ class RandomSessionsTest : public QObject
             }
         } else if (kind < 70) {
             const int c = pick(4), r = pick(12), value = pick(16);
-            actions << QString("set %1 %2").arg(kGrid[c][r]).arg(value);
-            setPoints(widget<QSpinBox>(kGrid[c][r]), model.grid[c][r], value);
+            actions << QString("set %1 %2").arg(pointsBox(c, r)).arg(value);
+            setPoints(widget<QSpinBox>(pointsBox(c, r)), model.grid[c][r], value);
         } else if (kind < 80) {
             const int c = pick(4), base = 2 + pick(12);
             actions << QString("fill column %1 around %2").arg(c + 1).arg(base);
             for (int r = 0; r < 12; ++r)
-                setPoints(widget<QSpinBox>(kGrid[c][r]), model.grid[c][r], std::clamp(base + pick(7) - 3, 0, 15));
+                setPoints(widget<QSpinBox>(pointsBox(c, r)), model.grid[c][r], std::clamp(base + pick(7) - 3, 0, 15));
         } else if (kind < 87) {
             const int i = pick(5), value = pick(16);
             actions << QString("set %1 %2").arg(kExams[i]).arg(value);
@@ -407,7 +386,7 @@ class RandomSessionsTest : public QObject
             const bool paste = pick(2);
             const QString text = QString::fromUtf8(kHostile[pick(std::size(kHostile))]);
             const int c = pick(5), r = pick(12);
-            const char *name = c < 4 ? kGrid[c][r] : kExams[r % 5];
+            const char *name = c < 4 ? pointsBox(c, r) : kExams[r % 5];
             int &value = c < 4 ? model.grid[c][r] : model.exams[r % 5];
             actions << QString("%1 \"%2\" into %3").arg(paste ? "paste" : "type", text, name);
             enterText(widget<QSpinBox>(name), value, text, paste);
@@ -477,7 +456,7 @@ void RandomSessionsTest::completeCandidates()
         };
         for (int c = 0; c < 4; ++c)
             for (int r = 0; r < 12; ++r)
-                setPoints(widget<QSpinBox>(kGrid[c][r]), model.grid[c][r], points(300));
+                setPoints(widget<QSpinBox>(pointsBox(c, r)), model.grid[c][r], points(300));
         for (int i = 0; i < 5; ++i)
             setPoints(widget<QSpinBox>(kExams[i]), model.exams[i], points(30));
         // Now and then a step twice, as students do: lists and tallies grow.

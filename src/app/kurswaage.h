@@ -1,9 +1,11 @@
 #pragma once
 
-#include "evaluation/evaluationstate.h"
+#include "evaluationstate.h"
 
 #include <QDialog>
 #include <QHash>
+
+#include <memory>
 
 class QLabel;
 
@@ -44,6 +46,8 @@ private slots:
     void on_pushButton_18_clicked();  // doppelt wichten
 
 private:
+    struct RepeatedWidgets;
+
     void nameForScreenReaders();
     void nameResult(QLabel *label, const QString &meaning);
     void showResult(QLabel *label, const QString &text);
@@ -55,6 +59,7 @@ private:
     void openOralReexamination();
 
     Ui::Kurswaage *ui;
+    std::unique_ptr<const RepeatedWidgets> grid;  // the half-year columns, rows and examinations
     Hilfe *helpWindow = nullptr;  // the one opened last; all are children of this dialog
     EvaluationState state;
     QHash<QLabel *, QString> resultMeanings;  // what each result label stands for

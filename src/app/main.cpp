@@ -1,5 +1,5 @@
-#include "app/desktopsetup.h"
-#include "app/kurswaage.h"
+#include "desktopsetup.h"
+#include "kurswaage.h"
 
 #include <QApplication>
 

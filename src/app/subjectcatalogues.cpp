@@ -1,4 +1,4 @@
-#include "app/subjectcatalogues.h"
+#include "subjectcatalogues.h"
 
 #include "ui_kurswaage.h"
 

@@ -1,6 +1,6 @@
-#include "dialogs/hilfe.h"
+#include "hilfe.h"
 
-#include "app/captionfit.h"
+#include "captionfit.h"
 #include "ui_hilfe.h"
 
 Hilfe::Hilfe(QWidget *parent)

@@ -1,7 +1,8 @@
-#include "dialogs/muendlichenachpruefung.h"
+#include "muendlichenachpruefung.h"
 
-#include "app/announcedresult.h"
-#include "app/captionfit.h"
+#include "announcedresult.h"
+#include "captionfit.h"
+#include "grading.h"
 #include "ui_muendlichenachpruefung.h"
 
 namespace {
@@ -40,17 +41,9 @@ muendlicheNachpruefung::~muendlicheNachpruefung()
     delete ui;
 }
 
-QString muendlicheNachpruefung::newPointsText(int writtenPoints, int reexaminationPoints)
-{
-    // Rounding to whole points ("Bei n,5 wird aufgerundet.") is left to the
-    // user, so the exact quotient is shown.
-    const double newPoints = (2 * writtenPoints + reexaminationPoints) / 3.0;
-    return QString::number(newPoints, 'g', 6);
-}
-
 void muendlicheNachpruefung::on_pushButton_4_clicked()
 {
-    showAnnouncedResult(ui->label_5, resultMeaning, newPointsText(ui->spinBox->value(), ui->spinBox_2->value()));
+    showAnnouncedResult(ui->label_5, resultMeaning, grading::oralReexaminationPoints(ui->spinBox->value(), ui->spinBox_2->value()));
 }
 
 void muendlicheNachpruefung::on_pushButton_2_clicked()

@@ -19,11 +19,6 @@ public:
     explicit muendlicheNachpruefung(QWidget *parent = nullptr);
     ~muendlicheNachpruefung() override;
 
-    // Text shown as the new points for the given written and re-examination
-    // points (each 0 to 15): (2 * written + reexamination) / 3, not rounded,
-    // at most six significant digits, e.g. "8.33333" for 10 and 5.
-    static QString newPointsText(int writtenPoints, int reexaminationPoints);
-
 private slots:
     void on_pushButton_4_clicked();  // errechnen
     void on_pushButton_2_clicked();  // Verwerfen

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "evaluation/evaluationstate.h"
+#include "evaluationstate.h"
 
 // Points of the example candidate that "Beispiel " loads: one course under
 // 5 points (row 9 of the third half-year) and examinations worth 216 points.

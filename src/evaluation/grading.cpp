@@ -1,4 +1,4 @@
-#include "evaluation/grading.h"
+#include "grading.h"
 
 #include <algorithm>
 #include <numeric>
@@ -13,6 +13,9 @@ constexpr int kUnderFiveLimit[] = {7, 8, 9};
 
 // Fach 1 and Fach 2 are the rows that "doppelt wichten" counts twice.
 constexpr int kDoubledRows = 2;
+
+// The third half-year lists row 1 after row 10.
+constexpr int kRowOneLastHalfYear = 2;
 
 int clampedExtraSubjects(int extraSubjects)
 {
@@ -38,7 +41,7 @@ double halfYearAverage(const ColumnPoints &column, int extraSubjects)
     return sum / double(rows);
 }
 
-std::vector<ListLine> halfYearListing(const ColumnPoints &column, int extraSubjects, bool rowOneLast)
+std::vector<ListLine> halfYearListing(const ColumnPoints &column, int extraSubjects, int halfYear)
 {
     std::vector<ListLine> lines;
     // Rows 11 and 12 never make a half-year "bestanden".
@@ -47,7 +50,7 @@ std::vector<ListLine> halfYearListing(const ColumnPoints &column, int extraSubje
 
     std::vector<int> order(rowsInForce(extraSubjects));
     std::iota(order.begin(), order.end(), 1);
-    if (rowOneLast)
+    if (halfYear == kRowOneLastHalfYear)
         std::rotate(order.begin(), order.begin() + 1, order.begin() + kCompulsoryRows);
 
     for (int row : order) {
@@ -73,6 +76,22 @@ QString listLineText(const ListLine &line)
     return QString();
 }
 
+void countIntoTallies(const std::vector<ListLine> &lines, EvaluationState &state)
+{
+    for (const ListLine &line : lines) {
+        if (line.kind == ListLine::ZeroPoints)
+            --state.zeroTally;
+        else if (line.kind == ListLine::UnderFive)
+            ++state.underFiveTally;
+    }
+}
+
+void clearTallies(EvaluationState &state)
+{
+    state.zeroTally = 0;
+    state.underFiveTally = 0;
+}
+
 int blockOnePoints(const CourseWholePoints &courses, int extraSubjects, bool doubleWeighting)
 {
     const int rows = rowsInForce(extraSubjects);
@@ -87,6 +106,14 @@ int blockOnePoints(const CourseWholePoints &courses, int extraSubjects, bool dou
     }
     // 40 * sum / counted, rounded half up, in whole numbers.
     return (80 * sum + counted) / (2 * counted);
+}
+
+void recordCourses(const CourseWholePoints &courses, EvaluationState &state)
+{
+    state.courseWholePoints = courses;
+    for (int c = 0; c < kHalfYears; ++c)
+        std::copy(courses[c].begin(), courses[c].end(), state.coursePoints[c].begin());
+    state.blockOnePoints = blockOnePoints(courses, state.extraSubjects, state.doubleWeighting != 0);
 }
 
 Admission admissionVerdict(const AdmissionInput &input)
@@ -133,6 +160,14 @@ bool hasZeroCourse(const CoursePoints &courses)
     });
 }
 
+Admission admit(EvaluationState &state)
+{
+    const AdmissionInput input{state.blockOnePoints, hasZeroCourse(state.coursePoints), state.underFiveTally,
+                               state.zeroTally, state.extraSubjects};
+    state.zeroTally = zeroTallyAfterAdmission(input);
+    return admissionVerdict(input);
+}
+
 int blockTwoPoints(const ExamPoints &exams)
 {
     return 4 * std::accumulate(exams.begin(), exams.end(), 0);
@@ -144,6 +179,22 @@ bool examinationsPassed(const ExamPoints &exams)
     std::sort(sorted.begin(), sorted.end());
     const int weakestThree = sorted[0] + sorted[1] + sorted[2];
     return blockTwoPoints(exams) >= 100 && sorted[0] > 0 && weakestThree >= 15;
+}
+
+QString examinationVerdictText(bool passed)
+{
+    return passed ? QStringLiteral("bestanden") : QStringLiteral("nicht bestanden!");
+}
+
+void recordExaminations(const ExamPoints &exams, EvaluationState &state)
+{
+    state.examPoints = exams;
+    state.blockTwoPoints = blockTwoPoints(exams);
+}
+
+bool hasZeroExamination(const ExamPoints &exams)
+{
+    return std::find(exams.begin(), exams.end(), 0) != exams.end();
 }
 
 QString gradeText(int total)
@@ -169,6 +220,26 @@ QString overallResult(const OverallInput &input)
     if (input.zeroCourse && input.zeroExam)
         result = QStringLiteral("Sie haben keinen Block bestanden und erhalten deshalb kein Abitur.");
     return result;
+}
+
+QString overallResult(const EvaluationState &state)
+{
+    return overallResult(OverallInput{state.blockOnePoints, state.blockTwoPoints, hasZeroCourse(state.coursePoints),
+                                      hasZeroExamination(state.examPoints)});
+}
+
+int exampleRows(const EvaluationState &state)
+{
+    if (state.extraSubjects == 2)
+        return kSubjectRows;
+    if (state.extraSubjects == 1 || state.eleventhSubject == 1)
+        return kCompulsoryRows + 1;
+    return kCompulsoryRows;
+}
+
+QString oralReexaminationPoints(int writtenPoints, int reexaminationPoints)
+{
+    return formatNumber((2 * writtenPoints + reexaminationPoints) / 3.0);
 }
 
 }  // namespace grading

@@ -1,4 +1,4 @@
-#include "app/announcedresult.h"
+#include "announcedresult.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "app/verdictcolours.h"
+#include "verdictcolours.h"
 
 #include <algorithm>
 #include <cmath>

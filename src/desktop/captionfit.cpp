@@ -1,4 +1,4 @@
-#include "app/captionfit.h"
+#include "captionfit.h"
 
 #include <QAbstractButton>
 #include <QEvent>

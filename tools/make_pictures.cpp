@@ -6,7 +6,7 @@
 //   Bilder bzw. Logos/Untitled - 3.ico  32 x 32 window icon: the open book alone
 //   desktop/kurswaage-48.png, -32.png   the same icons for the desktop's menus
 //
-// Usage: make_pictures RESOURCES_DIR [PREVIEW_DIR]
+// Usage: kurswaage-pictures RESOURCES_DIR [PREVIEW_DIR]
 //
 // Everything is drawn from code, so the files can be made again at any time
 // and come out byte for byte the same. Qt writes them; after writing, every
@@ -14,7 +14,7 @@
 // With a PREVIEW_DIR it also writes enlarged PNG copies of the files as read
 // back, for looking at them.
 //
-// Run it through tools/make-pictures, which builds it and picks the folder.
+// "cmake --build build --target pictures" builds it and runs it on resources/.
 
 #include <QByteArray>
 #include <QColor>
@@ -409,7 +409,7 @@ int main(int argc, char **argv)
 
     const QStringList args = app.arguments();
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: make_pictures RESOURCES_DIR [PREVIEW_DIR]\n");
+        std::fprintf(stderr, "usage: kurswaage-pictures RESOURCES_DIR [PREVIEW_DIR]\n");
         return 2;
     }
     // The pictures embedded in the program, and the application icon that

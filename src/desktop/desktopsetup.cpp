@@ -1,4 +1,4 @@
-#include "app/desktopsetup.h"
+#include "desktopsetup.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
