@@ -1,15 +1,13 @@
 // The main form as the student meets it: the table of widget names the
 // dialog works by matches the form, the spin boxes accept 0 to 15 only,
-// Tab goes across a row, and every way out ends the program.
-// (What is enabled at start and after each click, the random sessions
-// check.)
+// and Tab goes across a row. (What is enabled at start and after each
+// click, the random sessions check; leaving the program, tst_session.)
 #include "formdriver.h"
 #include "kurswaage.h"
 #include "mainform.h"
 
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 
 class MainFormTest : public QObject
 {
@@ -30,8 +28,6 @@ private slots:
     void namesStandWhereTheFormShowsThem();
     void everySpinBoxHoldsZeroToFifteen();
     void tabGoesAcrossRowOne();
-    void programEnds_data();
-    void programEnds();
 };
 
 // The table the dialog finds its widgets by: every row's points stand on
@@ -92,33 +88,6 @@ void MainFormTest::tabGoesAcrossRowOne()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
     }
-}
-
-void MainFormTest::programEnds_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Beenden") << "button";
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("close button") << "close";
-}
-
-// Each way of leaving ends the event loop with status 0, as main() returns.
-void MainFormTest::programEnds()
-{
-    QFETCH(QString, how);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowActive(form.data()));
-    QTimer::singleShot(0, form.data(), [&] {
-        if (how == "button")
-            QTest::mouseClick(widget("pushButton_3"), Qt::LeftButton);
-        else if (how == "escape")
-            QTest::keyClick(form.data(), Qt::Key_Escape);
-        else
-            form->close();
-    });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!form->isVisible());
 }
 
 QTEST_MAIN(MainFormTest)

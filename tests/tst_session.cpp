@@ -25,7 +25,7 @@ void SessionTest::exampleCandidateToTheGradeAndOut()
     Kurswaage form;
     form.show();
     auto text = [&](const char *name) { return find<QLabel>(&form, name)->text(); };
-    const QColor green(Qt::darkGreen), red(Qt::red);
+    const QColor green(Qt::darkGreen), red(Qt::red);  // the colours on a light desktop
 
     formdriver::workThroughExample(&form);
     for (const mainform::HalfYearColumn &column : mainform::kColumns) {
