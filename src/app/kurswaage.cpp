@@ -22,6 +22,7 @@ struct Kurswaage::RepeatedWidgets {
         QTextBrowser *list;
         QLabel *average;
         QPushButton *check;
+        QPushButton *unlocks;  // none for the fourth column
     };
     struct ExamRow {
         QSpinBox *points;
@@ -52,6 +53,7 @@ struct Kurswaage::RepeatedWidgets {
             find(columns[c].list, mainform::kColumns[c].list);
             find(columns[c].average, mainform::kColumns[c].average);
             find(columns[c].check, mainform::kColumns[c].check);
+            find(columns[c].unlocks, mainform::kColumns[c].unlocks);
         }
         for (int row = 0; row < kSubjectRows; ++row) {
             find(rowCaptions[row], mainform::kRowCaptions[row]);
@@ -167,8 +169,10 @@ void Kurswaage::setOptionalRowEnabled(int index, bool enabled)
 // The second and third "Prüfen" and "Zulassung".
 void Kurswaage::setLaterStepsEnabled(bool enabled)
 {
-    for (int c = 1; c < kHalfYears; ++c)
-        grid->columns[c].check->setEnabled(enabled);
+    for (const auto &column : grid->columns) {
+        if (column.unlocks)
+            column.unlocks->setEnabled(enabled);
+    }
 }
 
 // Records the column's points, shows its average and appends its weak
@@ -177,8 +181,8 @@ void Kurswaage::setLaterStepsEnabled(bool enabled)
 void Kurswaage::checkHalfYear(int index)
 {
     const auto &column = grid->columns[index];
-    if (index + 1 < kHalfYears)  // each check unlocks the next
-        grid->columns[index + 1].check->setEnabled(true);
+    if (column.unlocks)
+        column.unlocks->setEnabled(true);
 
     ColumnPoints &points = state.coursePoints[index];
     for (int row = 0; row < kSubjectRows; ++row)

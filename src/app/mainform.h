@@ -13,21 +13,22 @@ struct HalfYearColumn {
     const char *list;                // weak courses
     const char *average;
     const char *check;               // "Prüfen"; for the fourth column "Zulassung"
+    const char *unlocks;             // the check its own check enables: the steps go in order
 };
 
 inline constexpr HalfYearColumn kColumns[kHalfYears] = {
     {{"spinBox", "spinBox_2", "spinBox_3", "spinBox_4", "spinBox_5", "spinBox_6", "spinBox_7", "spinBox_8",
       "spinBox_9", "spinBox_10", "spinBox_44", "spinBox_50"},
-     "textBrowser", "label_32", "pushButton_7"},
+     "textBrowser", "label_32", "pushButton_7", "pushButton_6"},
     {{"spinBox_12", "spinBox_13", "spinBox_14", "spinBox_15", "spinBox_16", "spinBox_17", "spinBox_18",
       "spinBox_19", "spinBox_20", "spinBox_21", "spinBox_33", "spinBox_51"},
-     "textBrowser_2", "label_36", "pushButton_6"},
+     "textBrowser_2", "label_36", "pushButton_6", "pushButton_8"},
     {{"spinBox_23", "spinBox_24", "spinBox_25", "spinBox_26", "spinBox_27", "spinBox_28", "spinBox_29",
       "spinBox_30", "spinBox_31", "spinBox_32", "spinBox_22", "spinBox_52"},
-     "textBrowser_3", "label_37", "pushButton_8"},
+     "textBrowser_3", "label_37", "pushButton_8", "pushButton_4"},
     {{"spinBox_34", "spinBox_35", "spinBox_36", "spinBox_37", "spinBox_38", "spinBox_39", "spinBox_40",
       "spinBox_41", "spinBox_42", "spinBox_43", "spinBox_11", "spinBox_53"},
-     "textBrowser_4", "label_33", "pushButton_4"},
+     "textBrowser_4", "label_33", "pushButton_4", nullptr},
 };
 
 // Caption and subject choice of rows 1 to 12.
