@@ -30,10 +30,10 @@ struct Kurswaage::RepeatedWidgets {
         QComboBox *subject;
         QPushButton *oralReexamination;  // none for the oral examination
     };
-    HalfYearColumn columns[kHalfYears];
-    QLabel *rowCaptions[kSubjectRows];
-    QComboBox *subjectChoices[kSubjectRows];
-    ExamRow exams[kExamComponents];
+    HalfYearColumn columns[kHalfYears] = {};
+    QLabel *rowCaptions[kSubjectRows] = {};
+    QComboBox *subjectChoices[kSubjectRows] = {};
+    ExamRow exams[kExamComponents] = {};
 
     explicit RepeatedWidgets(const QWidget *form)
     {
