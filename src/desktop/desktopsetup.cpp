@@ -33,7 +33,10 @@ bool installGermanQtTexts(QCoreApplication &application)
     const QString directory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 #endif
     auto *translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral("qtbase_de"), directory)) {
+    // A Windows machine has no folder of Qt translations: there the program
+    // carries the German texts in its resources.
+    if (!translator->load(QStringLiteral("qtbase_de"), directory)
+        && !translator->load(QStringLiteral("qtbase_de"), QStringLiteral(":/translations"))) {
         delete translator;
         return false;
     }
