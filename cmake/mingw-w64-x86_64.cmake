@@ -25,3 +25,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Qt is static already; -static links the compiler's runtime (libstdc++,
 # libgcc, winpthread) in as well, so the .exe needs only Windows' own DLLs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+# ctest runs the test programs under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/under-wine)

@@ -1,0 +1,224 @@
+// The real kurswaage.exe on Qt's windows platform, under Wine: it starts,
+// its window appears at its size, the example candidate clicked through with
+// the mouse shows the grade "2,1", and "Beenden" ends it with exit status 0.
+//
+// The program runs as a process of its own (KURSWAAGE_EXE names it) and is
+// driven as a student drives it, by mouse input through Windows. Where its
+// widgets lie and what its result looks like come from the same dialog
+// built in this process on the same screen: widgets inside a Qt window are
+// no windows of their own, so nothing outside the program can find them.
+#include "desktopsetup.h"
+#include "formdriver.h"
+#include "kurswaage.h"
+#include "mainform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QtTest>
+
+#include <windows.h>
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+// The visible top-level window of the process, once it has one.
+HWND mainWindowOf(DWORD processId)
+{
+    WindowSearch search{processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto *search = reinterpret_cast<WindowSearch *>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != search->processId || !IsWindowVisible(window))
+                return TRUE;
+            search->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+QString titleOf(HWND window)
+{
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    return QString::fromWCharArray(title);
+}
+
+QSize clientSizeOf(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    return QSize(client.right - client.left, client.bottom - client.top);
+}
+
+// What the screen shows of the window's client area, in device pixels.
+QImage grabClientArea(HWND window)
+{
+    const QSize size = clientSizeOf(window);
+    // From the window's own device context: what Windows holds of it
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.width(), size.height());
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, size.width(), size.height(), screen, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+
+    QImage image(size, QImage::Format_RGB32);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = size.width();
+    format.bmiHeader.biHeight = -size.height();  // top row first, as QImage has it
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    GetDIBits(memory, bitmap, 0, size.height(), image.bits(), &format, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return image;
+}
+
+// A left click through Windows' input queue, at a point of the client area.
+void clickAt(HWND window, QPoint devicePoint)
+{
+    POINT point{devicePoint.x(), devicePoint.y()};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+}  // namespace
+
+class WindowsProgramTest : public QObject
+{
+    Q_OBJECT
+
+    QProcess program;
+    HWND window = nullptr;
+    // The same dialog in this process, never shown on the screen: where its
+    // widgets are and how they look.
+    QScopedPointer<Kurswaage> reference;
+
+    qreal scale() const { return reference->devicePixelRatioF(); }
+
+    QPoint centreOf(const char *name) const
+    {
+        const QWidget *widget = formdriver::find(reference.data(), name);
+        const QPoint centre = widget->mapTo(reference.data(), widget->rect().center());
+        return (QPointF(centre) * scale()).toPoint();
+    }
+
+    // The device pixels inside the result's label, a pixel in from each
+    // edge, where rounding at fractional scales cannot reach.
+    QRect resultArea() const
+    {
+        const QWidget *label = formdriver::find(reference.data(), "label_34");
+        const QRect logical(label->mapTo(reference.data(), QPoint(0, 0)), label->size());
+        const QRectF device(QPointF(logical.topLeft()) * scale(), QSizeF(logical.size()) * scale());
+        return device.toAlignedRect().adjusted(2, 2, -2, -2);
+    }
+
+    QImage referenceImage() const
+    {
+        QImage image = reference->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        image.setDevicePixelRatio(1);  // compared pixel by pixel with the screen's
+        return image;
+    }
+
+    void click(const char *name)
+    {
+        clickAt(window, centreOf(name));
+        // The program handles each click before the next arrives; the pause
+        // only spares Wine's input queue a burst.
+        QTest::qWait(150);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString executable = qEnvironmentVariable("KURSWAAGE_EXE");
+        QVERIFY2(QFileInfo::exists(executable), "KURSWAAGE_EXE names no file");
+        reference.reset(new Kurswaage);
+        reference->setAttribute(Qt::WA_DontShowOnScreen);
+        reference->show();
+
+        program.setProgram(QDir::toNativeSeparators(executable));
+        program.start();
+        QVERIFY2(program.waitForStarted(20000), qPrintable(program.errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT((window = mainWindowOf(DWORD(program.processId()))) != nullptr, 30000);
+    }
+
+    void windowAppearsAtItsSize()
+    {
+        QCOMPARE(titleOf(window), QStringLiteral("Kurswaage"));
+        const QSize expected = (QSizeF(reference->size()) * scale()).toSize();
+        const QSize shown = clientSizeOf(window);
+        QVERIFY2(qAbs(shown.width() - expected.width()) <= 1 && qAbs(shown.height() - expected.height()) <= 1,
+                 qPrintable(QString("client area %1x%2, the dialog is %3x%4 device pixels")
+                                .arg(shown.width()).arg(shown.height()).arg(expected.width()).arg(expected.height())));
+    }
+
+    void exampleShowsItsGrade()
+    {
+        const QImage before = referenceImage();
+        formdriver::workThroughExample(reference.data());
+        QCOMPARE(formdriver::find<QLabel>(reference.data(), "label_34")->text(), QStringLiteral("2,1"));
+        // The label grows to hold the grade: its place then, before and after.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QRect area = resultArea();
+        const QImage empty = before.copy(area), graded = referenceImage().copy(area);
+        QVERIFY(graded != empty);  // else the comparison below would prove nothing
+        // The program has painted its first frame.
+        QTRY_COMPARE_WITH_TIMEOUT(grabClientArea(window).copy(area), empty, 10000);
+
+        click("pushButton_9");  // Beispiel
+        for (const mainform::HalfYearColumn &column : mainform::kColumns)
+            click(column.check);
+        click("pushButton_5");  // Abiturprüfung
+        click("pushButton");    // Berechnen
+        QTRY_COMPARE_WITH_TIMEOUT(grabClientArea(window).copy(area), graded, 10000);
+        const QString shot = qEnvironmentVariable("KURSWAAGE_SCREENSHOT");
+        if (!shot.isEmpty())
+            grabClientArea(window).save(shot);
+    }
+
+    void beendenEndsWithStatusZero()
+    {
+        click("pushButton_3");  // Beenden
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+
+    void cleanupTestCase()
+    {
+        if (program.state() != QProcess::NotRunning) {
+            program.kill();
+            program.waitForFinished(5000);
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    prepareDesktopDefaults();
+    QApplication application(argc, argv);
+    installGermanQtTexts(application);
+    WindowsProgramTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_windowsprogram.moc"
