@@ -30,12 +30,17 @@ def stripped_size(strip, exe, folder):
 
 
 def start_to_first_frame(wine, exe):
-    started = time.perf_counter()
-    result = subprocess.run([wine, exe], env=dict(os.environ, QT_QPA_PLATFORM="windows"),
-                            capture_output=True, text=True, timeout=120)
-    elapsed = time.perf_counter() - started
-    if result.returncode != 0 or "frame windows" not in result.stdout:
-        raise SystemExit(f"{exe} did not show its first frame on the windows platform: {result.stdout}{result.stderr}")
+    # Output into a file, not a pipe: the helper processes Wine starts
+    # would inherit a pipe and keep it open.
+    with tempfile.TemporaryFile(mode="w+") as output:
+        started = time.perf_counter()
+        result = subprocess.run([wine, exe], env=dict(os.environ, QT_QPA_PLATFORM="windows"),
+                                stdout=output, stderr=subprocess.STDOUT, timeout=120)
+        elapsed = time.perf_counter() - started
+        output.seek(0)
+        printed = output.read()
+    if result.returncode != 0 or "frame windows" not in printed:
+        raise SystemExit(f"{exe} did not show its first frame on the windows platform: {printed}")
     return elapsed * 1000
 
 
@@ -52,7 +57,7 @@ def main():
         program_size = stripped_size(options.strip, options.program, folder)
         bare_size = stripped_size(options.strip, options.bare, folder)
 
-    subprocess.run(["wineserver", "--persistent"], check=True)
+    subprocess.run(["wineserver", "--persistent"])  # a server already running serves as well
     try:
         start_to_first_frame(wine, options.program)  # Wine and the files warm
         program_ms, bare_ms, ratios = [], [], []
