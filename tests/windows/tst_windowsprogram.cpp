@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QScreen>
 #include <QLabel>
 #include <QProcess>
 #include <QtTest>
@@ -60,31 +61,12 @@ QSize clientSizeOf(HWND window)
     return QSize(client.right - client.left, client.bottom - client.top);
 }
 
-// What the screen shows of the window's client area, in device pixels.
+// What Windows holds of the window's client area, in device pixels.
 QImage grabClientArea(HWND window)
 {
-    const QSize size = clientSizeOf(window);
-    // From the window's own device context: what Windows holds of it
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.width(), size.height());
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, size.width(), size.height(), screen, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-
-    QImage image(size, QImage::Format_RGB32);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    format.bmiHeader.biWidth = size.width();
-    format.bmiHeader.biHeight = -size.height();  // top row first, as QImage has it
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    GetDIBits(memory, bitmap, 0, size.height(), image.bits(), &format, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return image;
+    QImage image = QGuiApplication::primaryScreen()->grabWindow(WId(window)).toImage();
+    image.setDevicePixelRatio(1);  // compared pixel by pixel with the dialog's
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 // A left click through Windows' input queue, at a point of the client area.
