@@ -103,7 +103,7 @@ class WindowsProgramTest : public QObject
         return (QPointF(centre) * scale()).toPoint();
     }
 
-    // The device pixels inside the result's label, a pixel in from each
+    // The device pixels inside the result's label, two pixels in from each
     // edge, where rounding at fractional scales cannot reach.
     QRect resultArea() const
     {
