@@ -1,5 +1,7 @@
 #include "kurswaage.h"
 
+#include "accessibletext.h"
+#include "accessiblewindow.h"
 #include "announcedresult.h"
 #include "captionfit.h"
 #include "examplecandidate.h"
@@ -72,6 +74,8 @@ Kurswaage::Kurswaage(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::Kurswaage)
 {
+    // Before the form: naming its parts already asks for their interfaces.
+    installAccessibleTexts();
     ui->setupUi(this);
     grid = std::make_unique<const RepeatedWidgets>(this);
     ui->pushButton_12->setEnabled(false);
@@ -81,6 +85,7 @@ Kurswaage::Kurswaage(QWidget *parent)
     fillSubjectCatalogues(*ui);
     nameForScreenReaders();
     keepCaptionsWhole(this);
+    makeAccessible(this);
 
     // F1 asks for help as in every desktop program.
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
@@ -115,27 +120,40 @@ void Kurswaage::nameForScreenReaders()
         if (exam.oralReexamination)
             exam.oralReexamination->setAccessibleName(caption + QStringLiteral(", mündliche Nachprüfung"));
     }
-    // Qt would name the inner group box after the outer one.
+    // Qt would name the inner group box after the outer one. Its question
+    // is said as the context of its answers, which keep their captions.
     ui->groupBox_3->setAccessibleName(ui->groupBox_3->title());
-    ui->radioButton->setAccessibleName(QStringLiteral("Besondere Lernleistung, ja"));
-    ui->radioButton_2->setAccessibleName(QStringLiteral("Besondere Lernleistung, nein"));
+    // The caption labels the mark beside it: read out on its own when the
+    // window opens, it would sound like a verdict.
+    ui->label_20->setBuddy(ui->label_21);
     nameResult(ui->label_21, QStringLiteral("Zur Abiturprüfung zugelassen"));
     nameResult(ui->label_22, QStringLiteral("Begründung der Zulassung"));
-    nameResult(ui->label_29, QStringLiteral("Abiturprüfungen"));
+    nameResult(ui->label_29, QStringLiteral("Abiturprüfungen bestanden"));
     nameResult(ui->label_30, QStringLiteral("Ergebnis der Abiturprüfungen"));
     nameResult(ui->label_34, QStringLiteral("Gesamtdurchschnitt"));
 }
 
 // Every result label is named here, so resultMeanings also lists them all.
+// Results can be selected and copied, as in any other program.
 void Kurswaage::nameResult(QLabel *label, const QString &meaning)
 {
     resultMeanings.insert(label, meaning);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     showResult(label, label->text());
 }
 
-void Kurswaage::showResult(QLabel *label, const QString &text)
+// Every result shown is also said, once the step is done (announceResults).
+void Kurswaage::showResult(QLabel *label, const QString &text, const QString &spoken)
 {
-    showAnnouncedResult(label, resultMeanings.value(label), text);
+    const QString name = showAnnouncedResult(label, resultMeanings.value(label), text, spoken);
+    if (!name.isEmpty())
+        resultsToAnnounce << name;
+}
+
+void Kurswaage::announceResults()
+{
+    announce(this, resultsToAnnounce);
+    resultsToAnnounce.clear();
 }
 
 // "✔" in green for a pass, "x" in red for a failure, coloured through the
@@ -148,7 +166,8 @@ void Kurswaage::showVerdictMark(QLabel *label, bool passed)
     palette.setBrush(QPalette::All, label->backgroundRole(), brush);
     palette.setBrush(QPalette::All, label->foregroundRole(), brush);
     label->setPalette(palette);
-    showResult(label, passed ? QString(QChar(0x2714)) : QStringLiteral("x"));
+    showResult(label, passed ? QString(QChar(0x2714)) : QStringLiteral("x"),
+               passed ? QStringLiteral("ja") : QStringLiteral("nein"));
 }
 
 Kurswaage::~Kurswaage()
@@ -195,6 +214,7 @@ void Kurswaage::checkHalfYear(int index)
     for (const grading::ListLine &line : lines) {
         column.list->setTextColor(verdictcolours::forVerdict(line.kind == grading::ListLine::Passed, background));
         column.list->append(grading::listLineText(line));
+        resultsToAnnounce << grading::listLineText(line);
     }
     grading::countIntoTallies(lines, state);
 }
@@ -202,16 +222,19 @@ void Kurswaage::checkHalfYear(int index)
 void Kurswaage::on_pushButton_7_clicked()
 {
     checkHalfYear(0);
+    announceResults();
 }
 
 void Kurswaage::on_pushButton_6_clicked()
 {
     checkHalfYear(1);
+    announceResults();
 }
 
 void Kurswaage::on_pushButton_8_clicked()
 {
     checkHalfYear(2);
+    announceResults();
 }
 
 // "Zulassung": the fourth half-year like the others, then admission from
@@ -229,6 +252,7 @@ void Kurswaage::on_pushButton_4_clicked()
     const grading::Admission verdict = grading::admit(state);
     showVerdictMark(ui->label_21, verdict == grading::Admission::Admitted);
     showResult(ui->label_22, grading::admissionSentence(verdict));
+    announceResults();
 }
 
 // "Abiturprüfung"
@@ -242,12 +266,14 @@ void Kurswaage::on_pushButton_5_clicked()
     const bool passed = grading::examinationsPassed(state.examPoints);
     showVerdictMark(ui->label_29, passed);
     showResult(ui->label_30, grading::examinationVerdictText(passed));
+    announceResults();
 }
 
 // "Berechnen" works on what the checks recorded, not on the spin boxes.
 void Kurswaage::on_pushButton_clicked()
 {
     showResult(ui->label_34, grading::overallResult(state));
+    announceResults();
 }
 
 // "Beispiel ": rows 1-10 and the examinations; rows 11 and 12 only when
@@ -292,6 +318,7 @@ void Kurswaage::on_pushButton_10_clicked()
 
     for (auto result = resultMeanings.cbegin(); result != resultMeanings.cend(); ++result)
         showResult(result.key(), QString());
+    resultsToAnnounce.clear();
 
     for (int i = 0; i < int(std::size(mainform::kOptionalRows)); ++i)
         setOptionalRowEnabled(i, false);

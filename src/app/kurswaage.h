@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QStringList>
 
 #include <memory>
 
@@ -50,7 +51,9 @@ private:
 
     void nameForScreenReaders();
     void nameResult(QLabel *label, const QString &meaning);
-    void showResult(QLabel *label, const QString &text);
+    void showResult(QLabel *label, const QString &text) { showResult(label, text, text); }
+    void showResult(QLabel *label, const QString &text, const QString &spoken);
+    void announceResults();
     void showVerdictMark(QLabel *label, bool passed);
     void checkHalfYear(int column);
     void setOptionalRowEnabled(int index, bool enabled);
@@ -63,4 +66,5 @@ private:
     Hilfe *helpWindow = nullptr;  // the one opened last; all are children of this dialog
     EvaluationState state;
     QHash<QLabel *, QString> resultMeanings;  // what each result label stands for
+    QStringList resultsToAnnounce;            // shown by the step under way, not yet said
 };

@@ -1,5 +1,7 @@
 #include "hilfe.h"
 
+#include "accessibletext.h"
+#include "accessiblewindow.h"
 #include "captionfit.h"
 #include "ui_hilfe.h"
 
@@ -7,8 +9,11 @@ Hilfe::Hilfe(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::Hilfe)
 {
+    // Before the form: naming its parts already asks for their interfaces.
+    installAccessibleTexts();
     ui->setupUi(this);
     keepCaptionsWhole(this);
+    makeAccessible(this);
 }
 
 Hilfe::~Hilfe()

@@ -1,5 +1,7 @@
 #include "muendlichenachpruefung.h"
 
+#include "accessibletext.h"
+#include "accessiblewindow.h"
 #include "announcedresult.h"
 #include "captionfit.h"
 #include "grading.h"
@@ -28,12 +30,19 @@ muendlicheNachpruefung::muendlicheNachpruefung(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::muendlicheNachpruefung)
 {
+    // Before the form: naming its parts already asks for their interfaces.
+    installAccessibleTexts();
     ui->setupUi(this);
 
     for (const char *subject : examinationSubjects)
         ui->comboBox->addItem(QString::fromUtf8(subject));
     resultMeaning = ui->label_5->accessibleName();
+    ui->label_5->setAccessibleName(QString());  // nothing computed yet
+    ui->label_5->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Return in a points field computes; Escape still leaves.
+    ui->pushButton_4->setDefault(true);
     keepCaptionsWhole(this);
+    makeAccessible(this);
 }
 
 muendlicheNachpruefung::~muendlicheNachpruefung()
@@ -43,7 +52,8 @@ muendlicheNachpruefung::~muendlicheNachpruefung()
 
 void muendlicheNachpruefung::on_pushButton_4_clicked()
 {
-    showAnnouncedResult(ui->label_5, resultMeaning, grading::oralReexaminationPoints(ui->spinBox->value(), ui->spinBox_2->value()));
+    const QString points = grading::oralReexaminationPoints(ui->spinBox->value(), ui->spinBox_2->value());
+    announce(this, {showAnnouncedResult(ui->label_5, resultMeaning, points)});
 }
 
 void muendlicheNachpruefung::on_pushButton_2_clicked()

@@ -1,0 +1,236 @@
+#!/usr/bin/python3
+"""A blind student's session: the program driven by keyboard alone while Orca
+speaks, checked against what Orca says.
+
+    screen_reader_session.py PROGRAM    (inside under-screen-reader)
+
+Starts a sound server with a null sink, a window manager and Orca with its
+default settings and a debug file, then the program. Keys go in through
+XTEST as from a keyboard; what counts is the SPEECH OUTPUT lines of Orca's
+debug file. Exits 77 (skipped) where Orca cannot start, unless
+KURSWAAGE_REQUIRE_ORCA=1, where that is a failure.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import tty
+
+SKIP = 77
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
+
+
+def give_up(message):
+    print(message, file=sys.stderr)
+    sys.exit(1 if os.environ.get("KURSWAAGE_REQUIRE_ORCA") == "1" else SKIP)
+
+
+class Orca:
+    """Orca on this desktop, and what it has said so far.
+
+    Its debug file is a terminal of ours: Orca writes a file block by block
+    but a terminal line by line, so each line arrives as it is spoken."""
+
+    def __init__(self, home):
+        self.log = os.path.join(home, "orca.log")
+        self.lines = []
+        self.heard = 0  # lines already looked at by expect()
+        master, slave = os.openpty()
+        tty.setraw(slave)
+        self.process = subprocess.Popen(["orca", "--replace", f"--debug-file={os.ttyname(slave)}"],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Our end stays open: a terminal nobody holds reads as an error.
+        self.terminal = slave
+        threading.Thread(target=self._read, args=(master,), daemon=True).start()
+
+    def _read(self, master):
+        with open(self.log, "wb") as log, os.fdopen(master, "rb", buffering=0) as terminal:
+            pending = b""
+            while True:
+                try:
+                    chunk = terminal.read(65536)
+                except OSError:  # Orca has gone
+                    return
+                if not chunk:
+                    return
+                log.write(chunk)
+                pending += chunk
+                *complete, pending = pending.split(b"\n")
+                for line in complete:
+                    match = SPEECH.search(line.decode("utf-8", "replace"))
+                    if match:
+                        self.lines.append(match.group(1))
+
+    def spoken(self):
+        return list(self.lines)
+
+    def expect(self, *fragments, seconds=10, what=None):
+        """Waits until Orca says every fragment in one utterance; returns it."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            lines = self.spoken()
+            for index in range(self.heard, len(lines)):
+                if all(fragment in lines[index] for fragment in fragments):
+                    self.heard = index + 1
+                    return lines[index]
+            time.sleep(0.1)
+        raise AssertionError(f"Orca did not say {what or fragments!r}; it said: {self.spoken()[self.heard:]}")
+
+    def settle(self, quiet=0.7, seconds=10):
+        """Waits until Orca has said nothing for `quiet` seconds, as a
+        listener waits for the end of a sentence before the next key."""
+        end = time.monotonic() + seconds
+        count, since = len(self.lines), time.monotonic()
+        while time.monotonic() < end and time.monotonic() - since < quiet:
+            time.sleep(0.05)
+            if len(self.lines) != count:
+                count, since = len(self.lines), time.monotonic()
+
+    def next(self, seconds=10):
+        """The next thing Orca says that is not the echo of a key."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            lines = self.lines
+            for index in range(self.heard, len(lines)):
+                if not lines[index].endswith(" "):  # key echoes end in a blank
+                    self.heard = index + 1
+                    return lines[index]
+            time.sleep(0.05)
+        raise AssertionError(f"Orca fell silent; it said: {self.lines[-5:]}")
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+
+
+def type_text(orca, text):
+    """Types key by key, each once Orca has echoed the one before."""
+    for character in text:
+        key(character)
+        orca.expect(character + " ", what=f"the echo of {character!r}")
+
+
+def tab_to(orca, name, backwards=False, limit=100):
+    """Tabs on, as a student does, until Orca names the wanted widget."""
+    for _ in range(limit):
+        # Each widget is heard to its end (some in two parts) first.
+        orca.settle(quiet=0.4)
+        orca.heard = len(orca.lines)
+        key("shift+Tab" if backwards else "Tab")
+        if orca.next().startswith(name):
+            return
+    raise AssertionError(f"{name!r} not reached by Tab")
+
+
+def session(orca):
+    # The window opens; empty results are not read as verdicts.
+    opening = orca.expect("Kurswaage", seconds=20)
+    for meaning in ("Begründung der Zulassung", "Ergebnis der Abiturprüfungen", "zugelassen: Zur"):
+        assert meaning not in opening, opening
+    print(f"opening: {opening}")
+
+    # The first subject choice has the focus; choosing another says it.
+    orca.expect("Fach 1", what="the first subject choice")
+    key("Down")
+    print("subject:", orca.expect("Deutsch", what="the chosen subject"))
+
+    tab_to(orca, "Beispiel", backwards=True)
+    key("space")
+    steps = (("Prüfen, 1. KHJ", "Durchschnitt 1. KHJ: 10.6. bestanden."),
+             ("Prüfen, 2. KHJ", "Durchschnitt 2. KHJ: 10.6. bestanden."),
+             ("Prüfen, 3. KHJ", "Durchschnitt 3. KHJ: 10.6. bestanden. unter 05 NP im 9. Fach."),
+             ("Zulassung", "Durchschnitt 4. KHJ: 10.6. bestanden. Zur Abiturprüfung zugelassen: ja. "
+                           "Begründung der Zulassung: Du bist zugelassen."),
+             ("Abiturprüfung", "Ergebnis der Abiturprüfungen: bestanden."),
+             ("Berechnen", "Gesamtdurchschnitt: 2,1."))
+    for button, result in steps:
+        if button == "Abiturprüfung":
+            # The question is said once, as the context of its answer.
+            tab_to(orca, "Besondere Lernleistung?")
+            start = orca.heard - 1
+            orca.settle()
+            heard = " ".join(orca.spoken()[start:])
+            assert heard.count("Besondere Lernleistung?") == 1 and "ja" in heard, heard
+            print(f"question: {heard}")
+        tab_to(orca, button)
+        key("space" if button.startswith("Prüfen") else "Return")
+        print(f"{button}: {orca.expect(result)}")
+
+    # A list reads its lines with the arrow keys.
+    tab_to(orca, "Kurse unter 05 NP, 3. KHJ")
+    # (The list is narrow: its second line shows on two.)
+    key("Down")
+    print("list:", orca.expect("unter 05 NP im 9.", what="the list's second line"))
+
+    # The calculator computes on Return and is left with Escape.
+    tab_to(orca, "Prüfungsfach 1, mündliche Nachprüfung")
+    key("Return")
+    orca.expect("Dialog", what="the calculator")
+    tab_to(orca, "Prüfung, Punkte")
+    type_text(orca, "10")
+    tab_to(orca, "Nachprüfung, Punkte")
+    type_text(orca, "5")
+    key("Return")
+    print("calculator:", orca.expect("Neue Notenpunkte, Ergebnis: 8.33333"))
+    key("Escape")
+    orca.expect("Kurswaage", what="the main window again")
+
+    # The help window reads its text.
+    tab_to(orca, "Hilfe")
+    key("Return")
+    orca.expect("Hilfe", what="the help window")
+    tab_to(orca, "Hilfetext")
+    first = orca.expect("Mit der Kurswaage", what="the help text's first line")
+    key("Down")
+    second = orca.next()
+    assert second.strip() and second != first and not second.startswith("Mit der"), second
+    print(f"help: {first} / {second}")
+    key("Escape")
+    orca.expect("Kurswaage", what="the main window again")
+    orca.settle()
+
+
+def main():
+    program = sys.argv[1]
+    for tool in ("orca", "openbox", "pulseaudio", "xdotool"):
+        if not shutil.which(tool):
+            give_up(f"Orca cannot start here: {tool} is missing (orca, openbox, pulseaudio, xdotool)")
+    home = tempfile.mkdtemp(prefix="kurswaage-orca-")
+    # Orca's default settings, in German, as a new user finds them.
+    os.environ.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+                      XDG_DATA_HOME=os.path.join(home, "data"), XDG_CACHE_HOME=os.path.join(home, "cache"),
+                      LANGUAGE="de_DE:de", LC_MESSAGES="C.UTF-8")
+    helpers = [subprocess.Popen(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                                 "-L", "module-native-protocol-unix", "-L", "module-null-sink"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL),
+               subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+    orca = Orca(home)
+    helpers.append(orca.process)
+    program_process = None
+    try:
+        try:
+            orca.expect(seconds=30, what="anything: Orca did not start")
+        except AssertionError as error:
+            give_up(str(error))
+        env = {k: v for k, v in os.environ.items() if k != "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}
+        program_process = subprocess.Popen([program], env=dict(env, QT_QPA_PLATFORM="xcb"))
+        session(orca)
+        key("Escape")
+        assert program_process.wait(10) == 0, "the program did not end with status 0 on Escape"
+    finally:
+        print("Orca said:\n  " + "\n  ".join(orca.spoken()))
+        if os.environ.get("KURSWAAGE_ORCA_LOG"):
+            shutil.copy(orca.log, os.environ["KURSWAAGE_ORCA_LOG"])
+        for process in [program_process] + helpers[::-1]:
+            if process and process.poll() is None:
+                process.kill()
+                process.wait(10)
+        shutil.rmtree(home, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
