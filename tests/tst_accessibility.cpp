@@ -4,9 +4,7 @@
 // the mouse wheel changes only the field that has the focus.
 #include "announcedresult.h"
 #include "formdriver.h"
-#include "hilfe.h"
 #include "kurswaage.h"
-#include "muendlichenachpruefung.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -27,15 +25,6 @@ QStringList announced;
 void witness(QWidget *, const QString &text)
 {
     announced << text;
-}
-
-QDialog *openWindow(const QString &window)
-{
-    if (window == "Hilfe")
-        return new Hilfe;
-    if (window == "muendlicheNachpruefung")
-        return new muendlicheNachpruefung;
-    return new Kurswaage;
 }
 
 // Shown, active, with `name` focused, as after tabbing to it.
@@ -105,7 +94,7 @@ void AccessibilityTest::everyInputAndResultNamedOnce()
     QFETCH(QString, window);
     QFETCH(QStringList, results);
     QFETCH(int, count);
-    QScopedPointer<QDialog> dialog(openWindow(window));
+    QScopedPointer<QDialog> dialog(formdriver::createWindow(window));
     dialog->show();
     // Nothing computed yet: an empty result has no name, so that reading
     // out the window does not sound like a verdict.
@@ -206,7 +195,7 @@ void AccessibilityTest::keyboard()
     QFETCH(QString, focused);
     QFETCH(int, key);
     QFETCH(QString, result);
-    QScopedPointer<QDialog> dialog(openWindow(window));
+    QScopedPointer<QDialog> dialog(formdriver::createWindow(window));
     QWidget *widget = focus(dialog.data(), qPrintable(focused));
     QVERIFY(widget->hasFocus());
     QTest::keyClick(widget, Qt::Key(key));

@@ -74,6 +74,8 @@ private slots:
     void verdictColours();
     void verdictColoursInTheForm_data();
     void verdictColoursInTheForm();
+    void helpTextReadable_data();
+    void helpTextReadable();
     void f1OpensTheHelp();
     void qtTextsInGerman();
 };
@@ -203,6 +205,53 @@ void DesktopTest::verdictColoursInTheForm()
         expectVerdictColour(label->palette().color(label->foregroundRole()), true,
                             form.palette().color(QPalette::Window), dark);
     }
+}
+
+void DesktopTest::helpTextReadable_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("whileOpen");  // the scheme changes while the window is open
+    QTest::addColumn<bool>("asWritten");  // the colours the text was written in
+    QTest::newRow("light") << QPalette() << false << true;
+    QTest::newRow("dark") << formdriver::darkPalette() << false << false;
+    QTest::newRow("dark while open") << formdriver::darkPalette() << true << false;
+    QTest::newRow("back to light while open") << QPalette() << true << true;
+}
+
+// The help text reads at 4.5 : 1 or better on its background; in a light
+// scheme in the colours it was written in.
+void DesktopTest::helpTextReadable()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(bool, whileOpen);
+    QFETCH(bool, asWritten);
+    QApplication::setPalette(whileOpen ? (asWritten ? formdriver::darkPalette() : QPalette()) : palette);
+    Hilfe help;
+    Ui::Hilfe design;
+    QDialog designed;
+    design.setupUi(&designed);
+    if (whileOpen)
+        QApplication::setPalette(palette);
+    auto *browser = help.findChild<QTextBrowser *>("textBrowser");
+    const QColor background = browser->palette().color(QPalette::Base);
+    QCOMPARE(browser->toPlainText(), design.textBrowser->toPlainText());
+    QTextCursor asDesigned(design.textBrowser->document());
+    int fragments = 0;
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (it.fragment().text().trimmed().isEmpty() || format.isImageFormat())
+                continue;
+            const QColor colour = format.hasProperty(QTextFormat::ForegroundBrush)
+                ? format.foreground().color() : browser->palette().color(QPalette::Text);
+            QVERIFY2(verdictcolours::contrastRatio(colour, background) >= 4.5, qPrintable(it.fragment().text()));
+            asDesigned.setPosition(it.fragment().position() + 1);  // the format of its first character
+            if (asWritten)
+                QCOMPARE(colour, asDesigned.charFormat().foreground().color());
+            ++fragments;
+        }
+    }
+    QVERIFY(fragments > 20);
 }
 
 // F1 does what "Hilfe" does: it opens a help window.

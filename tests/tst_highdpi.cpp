@@ -1,11 +1,21 @@
-// The main window on a screen of KURSWAAGE_SCREEN_DPI dots per inch (an X
-// server started by tests/under-x): it scales by dpi / 96, unrounded, and
-// keeps the layout of a 96-dpi screen. KURSWAAGE_EXPECTED_RATIO is the
-// device pixel ratio to expect; QT_* settings of the run may change it.
+// The windows on a screen of KURSWAAGE_SCREEN_DPI dots per inch (an X
+// server started by tests/under-x): the main window scales by dpi / 96,
+// unrounded, and keeps the layout of a 96-dpi screen; every window lies
+// inside the screen and every field and button in it can be reached.
+// KURSWAAGE_EXPECTED_RATIO is the device pixel ratio to expect; QT_*
+// settings of the run may change it. KURSWAAGE_SCROLLING names the windows
+// that must scroll on this screen; the others stay as designed.
 #include "desktopsetup.h"
+#include "formdriver.h"
 #include "kurswaage.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
+#include <QTextBrowser>
 
 class HighDpiTest : public QObject
 {
@@ -13,6 +23,8 @@ class HighDpiTest : public QObject
 
 private slots:
     void windowScalesUnrounded();
+    void windowFitsTheScreen_data();
+    void windowFitsTheScreen();
 };
 
 void HighDpiTest::windowScalesUnrounded()
@@ -31,6 +43,38 @@ void HighDpiTest::windowScalesUnrounded()
     const QSize frame = window.grab().size();
     QVERIFY(qAbs(frame.width() - window.width() * expected) <= 1);
     QVERIFY(qAbs(frame.height() - window.height() * expected) <= 1);
+}
+
+void HighDpiTest::windowFitsTheScreen_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *window : {"Kurswaage", "muendlicheNachpruefung", "Hilfe"})
+        QTest::newRow(window) << window;
+}
+
+void HighDpiTest::windowFitsTheScreen()
+{
+    QFETCH(QString, window);
+    QScopedPointer<QDialog> dialog(formdriver::createWindow(window));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+    const QRect available = dialog->screen()->availableGeometry();
+    QTRY_VERIFY2(available.contains(dialog->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(dialog->frameGeometry().x()).arg(dialog->frameGeometry().y())
+                                .arg(dialog->frameGeometry().width()).arg(dialog->frameGeometry().height())));
+
+    auto *area = dialog->findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(area != nullptr, qEnvironmentVariable("KURSWAAGE_SCROLLING").split(' ').contains(window));
+    for (QWidget *widget : dialog->findChildren<QWidget *>()) {
+        const bool input = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QAbstractSpinBox *>(widget)
+            || qobject_cast<QComboBox *>(widget) || qobject_cast<QTextBrowser *>(widget);
+        if (!input || !widget->isVisibleTo(dialog.data()))
+            continue;
+        if (area)
+            area->ensureWidgetVisible(widget, 0, 0);
+        QWidget *hit = dialog->childAt(widget->mapTo(dialog.data(), widget->rect().center()));
+        QVERIFY2(hit && (hit == widget || widget->isAncestorOf(hit)), qPrintable(widget->objectName()));
+    }
 }
 
 int main(int argc, char *argv[])

@@ -4,6 +4,7 @@
 #include "accessiblewindow.h"
 #include "announcedresult.h"
 #include "captionfit.h"
+#include "screenfit.h"
 #include "examplecandidate.h"
 #include "grading.h"
 #include "hilfe.h"
@@ -86,6 +87,7 @@ Kurswaage::Kurswaage(QWidget *parent)
     nameForScreenReaders();
     keepCaptionsWhole(this);
     makeAccessible(this);
+    fitIntoScreen(this);
 
     // F1 asks for help as in every desktop program.
     auto *help = new QShortcut(QKeySequence::HelpContents, this);

@@ -1,5 +1,11 @@
 #include "verdictcolours.h"
 
+#include <QEvent>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QVector>
+
 #include <algorithm>
 #include <cmath>
 
@@ -18,7 +24,65 @@ double linearChannel(double channel)
     return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
 }
 
+// Where a text fragment keeps the colour its document gave it.
+constexpr int kWrittenColour = QTextFormat::UserProperty;
+
+void recolour(QTextBrowser *browser)
+{
+    const QColor background = browser->palette().color(QPalette::Base);
+    const QColor paletteText = browser->palette().color(QPalette::Text);
+    // Collected first: changing a format merges fragments.
+    struct Change {
+        int start, end;
+        QTextCharFormat format;
+    };
+    QVector<Change> changes;
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(kWrittenColour)) {
+                if (!format.hasProperty(QTextFormat::ForegroundBrush))
+                    continue;  // drawn in the palette's colour anyway
+                format.setProperty(kWrittenColour, format.foreground().color());
+            }
+            const QColor written = format.property(kWrittenColour).value<QColor>();
+            const QColor shown = contrastRatio(written, background) >= kReadableContrast ? written : paletteText;
+            if (shown != format.foreground().color() || !fragment.charFormat().hasProperty(kWrittenColour)) {
+                format.setForeground(shown);
+                changes.append({fragment.position(), fragment.position() + fragment.length(), format});
+            }
+        }
+    }
+    QTextCursor cursor(browser->document());
+    for (const Change &change : changes) {
+        cursor.setPosition(change.start);
+        cursor.setPosition(change.end, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(change.format);
+    }
+}
+
+class PaletteWatch : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            recolour(static_cast<QTextBrowser *>(watched));
+        return false;
+    }
+};
+
 }  // namespace
+
+void keepTextReadable(QTextBrowser *browser)
+{
+    browser->installEventFilter(new PaletteWatch(browser));
+    recolour(browser);
+}
 
 double relativeLuminance(const QColor &colour)
 {

@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+class QTextBrowser;
+
 // Colours of the verdicts: green for passed, red for failed, readable on
 // the background they are drawn on.
 namespace verdictcolours {
@@ -16,5 +18,11 @@ double contrastRatio(const QColor &a, const QColor &b);
 // the lightest-needed shade of the same hue that reaches a contrast of
 // 4.5 : 1.
 QColor forVerdict(bool passed, const QColor &background);
+
+// Text in the colours its document was written in where they read at
+// 4.5 : 1 on the browser's background, in the palette's text colour where
+// they do not (black help text in a dark scheme); again whenever the
+// palette changes.
+void keepTextReadable(QTextBrowser *browser);
 
 }  // namespace verdictcolours

@@ -3,6 +3,8 @@
 #include "accessibletext.h"
 #include "accessiblewindow.h"
 #include "captionfit.h"
+#include "screenfit.h"
+#include "verdictcolours.h"
 #include "ui_hilfe.h"
 
 Hilfe::Hilfe(QWidget *parent)
@@ -13,7 +15,9 @@ Hilfe::Hilfe(QWidget *parent)
     installAccessibleTexts();
     ui->setupUi(this);
     keepCaptionsWhole(this);
+    verdictcolours::keepTextReadable(ui->textBrowser);
     makeAccessible(this);
+    fitIntoScreen(this);
 }
 
 Hilfe::~Hilfe()

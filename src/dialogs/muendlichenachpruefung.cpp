@@ -4,6 +4,7 @@
 #include "accessiblewindow.h"
 #include "announcedresult.h"
 #include "captionfit.h"
+#include "screenfit.h"
 #include "grading.h"
 #include "ui_muendlichenachpruefung.h"
 
@@ -43,6 +44,7 @@ muendlicheNachpruefung::muendlicheNachpruefung(QWidget *parent)
     ui->pushButton_4->setDefault(true);
     keepCaptionsWhole(this);
     makeAccessible(this);
+    fitIntoScreen(this);
 }
 
 muendlicheNachpruefung::~muendlicheNachpruefung()

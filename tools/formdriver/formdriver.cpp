@@ -1,6 +1,9 @@
 #include "formdriver.h"
 
+#include "hilfe.h"
+#include "kurswaage.h"
 #include "mainform.h"
+#include "muendlichenachpruefung.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +21,16 @@ QWidget *findWidget(const QWidget *parent, const char *name, const QMetaObject &
     if (!widget || !type.cast(widget))
         qFatal("no %s called %s", type.className(), name);
     return widget;
+}
+
+QDialog *createWindow(const QString &className)
+{
+    if (className == QLatin1String("Hilfe"))
+        return new Hilfe;
+    if (className == QLatin1String("muendlicheNachpruefung"))
+        return new muendlicheNachpruefung;
+    Q_ASSERT(className == QLatin1String("Kurswaage"));
+    return new Kurswaage;
 }
 
 void click(QWidget *window, const char *button)

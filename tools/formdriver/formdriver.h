@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDialog>
 #include <QList>
 #include <QPalette>
 #include <QString>
@@ -22,6 +23,10 @@ T *find(const QWidget *parent, const char *name)
 {
     return static_cast<T *>(findWidget(parent, name, T::staticMetaObject));
 }
+
+// A new window of the class called `className`: "Kurswaage" (the main
+// form), "muendlicheNachpruefung" (the calculator) or "Hilfe".
+QDialog *createWindow(const QString &className);
 
 // Clicks a button; like the mouse, the click does nothing while it is
 // disabled.
