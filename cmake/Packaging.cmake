@@ -1,10 +1,10 @@
 # Installing and packaging Kurswaage; included from the top-level
 # CMakeLists.txt once the program target exists.
 #
-# Installation: the program, its desktop entry and its icon in the hicolor
+# Installation: the program, its desktop entry and its icons in the hicolor
 # theme, so that menus of the desktop list it under Education; the AppStream
-# entry that software centres show; the manual page, the copyright notice and
-# the changelog.
+# entry that software centres show; the manual pages (German and English),
+# the copyright notice and the changelog.
 include(GNUInstallDirs)
 set(KURSWAAGE_MAINTAINER "Seed 066963de maintainers <maintainers@users.noreply.c-seed-066963de.example>")
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
@@ -19,7 +19,7 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
                             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kurswaage\")
 endif()")
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${KURSWAAGE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-foreach(size 32 48)
+foreach(size 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/kurswaage-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME kurswaage.png)
 endforeach()
@@ -32,15 +32,18 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${doc
 execute_process(COMMAND date -u -R -d "${KURSWAAGE_RELEASE_DATE} 12:00"
                 OUTPUT_VARIABLE KURSWAAGE_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
 configure_file(${PROJECT_SOURCE_DIR}/resources/man/kurswaage.1.in doc/kurswaage.1 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/man/kurswaage.de.1.in doc/de/kurswaage.1 @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in doc/changelog @ONLY)
 if(NOT failed)
-    execute_process(COMMAND gzip -9nkf kurswaage.1 changelog WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/doc
+    execute_process(COMMAND gzip -9nkf kurswaage.1 de/kurswaage.1 changelog WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/doc
                     RESULT_VARIABLE failed)
 endif()
 if(failed)
     message(FATAL_ERROR "date or gzip failed; they date and compress the manual page and the changelog")
 endif()
 install(FILES ${PROJECT_BINARY_DIR}/doc/kurswaage.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# German, as the program is: man kurswaage under a German locale
+install(FILES ${PROJECT_BINARY_DIR}/doc/de/kurswaage.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 # The package is built from the project's own tree, a native package in
 # Debian's terms: its changelog is changelog.gz, not changelog.Debian.gz.
 install(FILES ${PROJECT_BINARY_DIR}/doc/changelog.gz DESTINATION ${docdir})

@@ -8,7 +8,8 @@ if(result)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 foreach(file bin/kurswaage share/applications/${APP_ID}.desktop
-             share/icons/hicolor/32x32/apps/kurswaage.png share/icons/hicolor/48x48/apps/kurswaage.png)
+             share/icons/hicolor/32x32/apps/kurswaage.png share/icons/hicolor/48x48/apps/kurswaage.png
+             share/icons/hicolor/256x256/apps/kurswaage.png share/man/de/man1/kurswaage.1.gz)
     if(NOT EXISTS "${prefix}/${file}")
         message(FATAL_ERROR "not installed: ${file}")
     endif()

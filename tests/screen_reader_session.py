@@ -10,6 +10,7 @@ XTEST as from a keyboard; what counts is the SPEECH OUTPUT lines of Orca's
 debug file. Exits 77 (skipped) where Orca cannot start, unless
 KURSWAAGE_REQUIRE_ORCA=1, where that is a failure.
 """
+import glob
 import os
 import re
 import shutil
@@ -126,6 +127,18 @@ def tab_to(orca, name, backwards=False, limit=100):
     raise AssertionError(f"{name!r} not reached by Tab")
 
 
+def window_class_is_in_desktop_entry(pid):
+    """Docks and task bars find the desktop entry by the window's class."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    entry = glob.glob(os.path.join(here, "..", "resources", "desktop", "*.desktop"))[0]
+    with open(entry, encoding="utf-8") as file:
+        wanted = re.search(r"^StartupWMClass=(.*)$", file.read(), re.M).group(1)
+    windows = subprocess.run(["xdotool", "search", "--pid", str(pid)], capture_output=True, text=True).stdout.split()
+    classes = [subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True, text=True).stdout
+               for window in windows]
+    assert any(line.rstrip().endswith(f', "{wanted}"') for line in classes), (wanted, classes)
+
+
 def session(orca):
     # The window opens; empty results are not read as verdicts.
     opening = orca.expect("Kurswaage", seconds=20)
@@ -219,6 +232,7 @@ def main():
         env = {k: v for k, v in os.environ.items() if k != "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}
         program_process = subprocess.Popen([program], env=dict(env, QT_QPA_PLATFORM="xcb"))
         session(orca)
+        window_class_is_in_desktop_entry(program_process.pid)
         key("Escape")
         assert program_process.wait(10) == 0, "the program did not end with status 0 on Escape"
     finally:

@@ -5,6 +5,9 @@
 //   Bilder bzw. Logos/Untitled - 2.ico  48 x 48 window icon: the open book alone
 //   Bilder bzw. Logos/Untitled - 3.ico  32 x 32 window icon: the open book alone
 //   desktop/kurswaage-48.png, -32.png   the same icons for the desktop's menus
+//   desktop/kurswaage-64.png, -128.png, -256.png
+//                                       the book with smooth edges, for
+//                                       software centres and large menus
 //
 // Usage: kurswaage-pictures RESOURCES_DIR [PREVIEW_DIR]
 //
@@ -255,6 +258,22 @@ QImage drawIcon(int size)
     return icon;
 }
 
+// The large icons that software centres and high-resolution menus show
+// (64, 128 and 256 pixels): the same book, its lines thickened in step with
+// the size, and with smooth edges, which PNG keeps.
+QImage drawLargeIcon(int size)
+{
+    QImage canvas(size, size, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        const qreal scale = size / 48.0;
+        BookStyle style{1.5 * scale, 1.0 * scale, {0.26, 0.45, 0.64}, 0.16, 0.78, {-4, 7}, true};
+        drawBook(p, QRectF(0.5 * scale, 0.5 * scale, size - scale, size - scale), style);
+    }
+    return canvas.convertToFormat(QImage::Format_ARGB32);
+}
+
 // ---------------------------------------------------------------------------
 // Reading the files back
 //
@@ -291,9 +310,10 @@ QImage readBack(const QString &path, const QByteArray &format, const QSize &size
     return image;
 }
 
-// An icon as written: fully opaque or fully transparent pixels, the
-// transparent ones without colour, and exactly the pixels drawn.
-void checkIcon(const QString &path, const QByteArray &format, const QImage &icon)
+// An icon as written: fully opaque or fully transparent pixels (unless it
+// has smooth edges), the transparent ones without colour, and exactly the
+// pixels drawn.
+void checkIcon(const QString &path, const QByteArray &format, const QImage &icon, bool smoothEdges = false)
 {
     const QString name = nameOf(path);
     const QImage image = readBack(path, format, icon.size());
@@ -311,7 +331,7 @@ void checkIcon(const QString &path, const QByteArray &format, const QImage &icon
         }
     }
     std::printf("  %s: %d of %d pixels opaque\n", qPrintable(name), opaque, argb.width() * argb.height());
-    check(partial == 0, name + QStringLiteral(": %1 pixels neither opaque nor transparent").arg(partial));
+    check(smoothEdges || partial == 0, name + QStringLiteral(": %1 pixels neither opaque nor transparent").arg(partial));
     check(coloured == 0, name + QStringLiteral(": %1 transparent pixels carry a colour").arg(coloured));
     check(opaque > argb.width() * argb.height() / 4, name + QStringLiteral(": hardly anything is drawn"));
     check(argb == icon, name + QStringLiteral(": pixels differ from the drawing"));
@@ -366,7 +386,7 @@ void checkJpegHeader(const QString &path)
 
 // Writes the icon through Qt's writer for `format` and checks what Qt
 // reads back.
-bool writeIcon(const QString &path, const char *format, const QImage &icon)
+bool writeIcon(const QString &path, const char *format, const QImage &icon, bool smoothEdges = false)
 {
     QImageWriter writer(path, format);
     if (!writer.write(icon)) {
@@ -374,7 +394,7 @@ bool writeIcon(const QString &path, const char *format, const QImage &icon)
         return false;
     }
     std::printf("wrote %s\n", qPrintable(path));
-    checkIcon(path, format, icon);
+    checkIcon(path, format, icon, smoothEdges);
     return true;
 }
 
@@ -448,6 +468,8 @@ int main(int argc, char **argv)
             checkIcoLayout(ico, icon.size());
         writeIcon(desktop.filePath(QStringLiteral("kurswaage-%1.png").arg(entry.size)), "png", icon);
     }
+    for (int size : {64, 128, 256})
+        writeIcon(desktop.filePath(QStringLiteral("kurswaage-%1.png").arg(size)), "png", drawLargeIcon(size), true);
 
     if (args.size() == 3) {
         const QDir preview(args.at(2));
