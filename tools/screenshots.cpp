@@ -1,7 +1,8 @@
 // Renders the windows of Kurswaage into PNG files for the documentation:
-//   xvfb-run -a build/kurswaage-screenshots docs [--dark]
+//   xvfb-run -a build/kurswaage-screenshots docs [--dark] [--screen]
 // It starts like the program (scaling with the screen, Qt's German texts);
-// --dark draws the windows in a dark colour scheme.
+// --dark draws the windows in a dark colour scheme; --screen also saves the
+// whole screen with the main window on it (screen.png), frame and all.
 // The main window shows the example candidate worked through to the grade,
 // the calculator a worked example, the help window the end of its text.
 #include "desktopsetup.h"
@@ -12,10 +13,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QPixmap>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -44,6 +48,15 @@ int main(int argc, char *argv[])
     formdriver::workThroughExample(&window);
     application.processEvents();
     bool saved = save(&window, dir, QStringLiteral("main-window.png"));
+    if (arguments.contains(QStringLiteral("--screen"))) {
+        QEventLoop frameDrawn;  // a second for the window manager's frame
+        QTimer::singleShot(1000, &frameDrawn, &QEventLoop::quit);
+        frameDrawn.exec();
+        const QString path = dir.filePath(QStringLiteral("screen.png"));
+        const bool grabbed = window.screen()->grabWindow(0).save(path);
+        QTextStream(stderr) << (grabbed ? "wrote " : "could not write ") << path << '\n';
+        saved = grabbed && saved;
+    }
 
     muendlicheNachpruefung oral;
     oral.show();

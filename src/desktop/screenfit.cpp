@@ -4,7 +4,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
 #include <QWidget>
 
 namespace {
@@ -13,6 +12,9 @@ namespace {
 // a title bar and thin borders. The real frame is known only once shown.
 constexpr int kFrameWidth = 16;
 constexpr int kFrameHeight = 48;
+// At fractional scales the window may come out a pixel smaller than asked
+// for, which would add a scroll bar for that pixel.
+constexpr int kRounding = 2;
 
 } // namespace
 
@@ -39,11 +41,15 @@ void fitIntoScreen(QWidget *window)
     frame->addWidget(area);
 
     // As large as the form and its scroll bars, as far as the screen allows.
-    const int scrollBar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    // Narrower, the form may need more height: its wrapped lines.
     QSize size = wanted;
-    if (wanted.width() > free.width())
-        size.rheight() += scrollBar;
-    if (wanted.height() > free.height())
-        size.rwidth() += scrollBar;
+    if (wanted.width() > free.width()) {
+        const int pageWidth = qMax(free.width(), page->minimumSizeHint().width());
+        if (page->hasHeightForWidth())
+            size.setHeight(qMax(size.height(), page->heightForWidth(pageWidth)));
+        size.rheight() += area->horizontalScrollBar()->sizeHint().height() + kRounding;
+    }
+    if (size.height() > free.height())
+        size.rwidth() += area->verticalScrollBar()->sizeHint().width() + kRounding;
     window->resize(size.boundedTo(free));
 }
