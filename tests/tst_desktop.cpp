@@ -119,9 +119,10 @@ void DesktopTest::captionsWhole()
     QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
     if (whileOpen)
         QApplication::setFont(font);
-    // A new font reaches the widgets, their layouts and the fitting in
-    // turns of the event loop (Qt 6 takes one more than Qt 5).
-    for (int turn = 0; turn < 3; ++turn)
+    // A new font reaches the widgets, their layouts, the fitting and the
+    // page that scrolls on a small screen in turns of the event loop (Qt 6
+    // takes more than Qt 5).
+    for (int turn = 0; turn < 5; ++turn)
         QApplication::processEvents();
 
     int checked = 0;
@@ -227,11 +228,13 @@ void DesktopTest::helpTextReadable()
     QFETCH(bool, asWritten);
     QApplication::setPalette(whileOpen ? (asWritten ? formdriver::darkPalette() : QPalette()) : palette);
     Hilfe help;
+    help.show();
     Ui::Hilfe design;
     QDialog designed;
     design.setupUi(&designed);
     if (whileOpen)
         QApplication::setPalette(palette);
+    QApplication::processEvents();
     auto *browser = help.findChild<QTextBrowser *>("textBrowser");
     const QColor background = browser->palette().color(QPalette::Base);
     QCOMPARE(browser->toPlainText(), design.textBrowser->toPlainText());

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QStringList>
+
 class QLabel;
-class QString;
-class QStringList;
 class QWidget;
 
 // Shows `text` in a result label and names the label for screen readers

@@ -36,6 +36,9 @@ void fitIntoScreen(QWidget *window)
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setWidget(page);
+    // Not a stop of its own for Tab: the form's first field keeps the focus
+    // it gets on opening. Tabbing on scrolls the focused widget into view.
+    area->setFocusPolicy(Qt::NoFocus);
     auto *frame = new QVBoxLayout(window);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(area);

@@ -70,7 +70,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::PaletteChange)
+        // Qt 6 hands a hidden window a new palette only once it shows.
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::Show)
             recolour(static_cast<QTextBrowser *>(watched));
         return false;
     }
