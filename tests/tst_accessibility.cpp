@@ -67,6 +67,8 @@ private slots:
 
     void everyInputAndResultNamedOnce_data();
     void everyInputAndResultNamedOnce();
+    void namesAsHeard_data();
+    void namesAsHeard();
     void eachStepAnnouncedOnce_data();
     void eachStepAnnouncedOnce();
     void subjectChoiceSpoken();
@@ -113,6 +115,28 @@ void AccessibilityTest::everyInputAndResultNamedOnce()
         QVERIFY2(!seen.contains(it.value()), qPrintable(it.value()));
         seen << it.value();
     }
+}
+
+void AccessibilityTest::namesAsHeard_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("points") << "spinBox_14" << "Fach 3, 2. KHJ";
+    QTest::newRow("subject") << "comboBox_16" << "Fach 3, Fachwahl";
+    QTest::newRow("a check") << "pushButton_8" << "Prüfen, 3. KHJ";
+    QTest::newRow("admission says its caption") << "pushButton_4" << "Zulassung";
+    QTest::newRow("examination") << "spinBox_46" << "Prüfungsfach 3, Punkte";
+    QTest::newRow("oral re-examination") << "pushButton_14" << "Prüfungsfach 3, mündliche Nachprüfung";
+    QTest::newRow("an answer, not its question") << "radioButton" << "ja";
+}
+
+// What a screen reader says a widget is: beside which caption it stands.
+void AccessibilityTest::namesAsHeard()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, heard);
+    Kurswaage form;
+    QCOMPARE(QAccessible::queryAccessibleInterface(find(&form, qPrintable(widget)))->text(QAccessible::Name), heard);
 }
 
 void AccessibilityTest::eachStepAnnouncedOnce_data()
