@@ -1,10 +1,8 @@
 #include "kurswaage.h"
 
 #include "accessibletext.h"
-#include "accessiblewindow.h"
 #include "announcedresult.h"
-#include "captionfit.h"
-#include "screenfit.h"
+#include "desktopsetup.h"
 #include "examplecandidate.h"
 #include "grading.h"
 #include "hilfe.h"
@@ -85,9 +83,7 @@ Kurswaage::Kurswaage(QWidget *parent)
         setOptionalRowEnabled(i, false);
     fillSubjectCatalogues(*ui);
     nameForScreenReaders();
-    keepCaptionsWhole(this);
-    makeAccessible(this);
-    fitIntoScreen(this);
+    settleIntoDesktop(this);
 
     // F1 asks for help as in every desktop program.
     auto *help = new QShortcut(QKeySequence::HelpContents, this);

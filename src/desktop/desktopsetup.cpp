@@ -1,5 +1,9 @@
 #include "desktopsetup.h"
 
+#include "accessiblewindow.h"
+#include "captionfit.h"
+#include "screenfit.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -41,4 +45,11 @@ bool installGermanQtTexts(QCoreApplication &application)
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+void settleIntoDesktop(QWidget *window)
+{
+    keepCaptionsWhole(window);
+    makeAccessible(window);
+    fitIntoScreen(window);
 }

@@ -1,9 +1,7 @@
 #include "hilfe.h"
 
 #include "accessibletext.h"
-#include "accessiblewindow.h"
-#include "captionfit.h"
-#include "screenfit.h"
+#include "desktopsetup.h"
 #include "verdictcolours.h"
 #include "ui_hilfe.h"
 
@@ -14,10 +12,8 @@ Hilfe::Hilfe(QWidget *parent)
     // Before the form: naming its parts already asks for their interfaces.
     installAccessibleTexts();
     ui->setupUi(this);
-    keepCaptionsWhole(this);
     verdictcolours::keepTextReadable(ui->textBrowser);
-    makeAccessible(this);
-    fitIntoScreen(this);
+    settleIntoDesktop(this);
 }
 
 Hilfe::~Hilfe()

@@ -1,10 +1,8 @@
 #include "muendlichenachpruefung.h"
 
 #include "accessibletext.h"
-#include "accessiblewindow.h"
 #include "announcedresult.h"
-#include "captionfit.h"
-#include "screenfit.h"
+#include "desktopsetup.h"
 #include "grading.h"
 #include "ui_muendlichenachpruefung.h"
 
@@ -42,9 +40,7 @@ muendlicheNachpruefung::muendlicheNachpruefung(QWidget *parent)
     ui->label_5->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Return in a points field computes; Escape still leaves.
     ui->pushButton_4->setDefault(true);
-    keepCaptionsWhole(this);
-    makeAccessible(this);
-    fitIntoScreen(this);
+    settleIntoDesktop(this);
 }
 
 muendlicheNachpruefung::~muendlicheNachpruefung()
