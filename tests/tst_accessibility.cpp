@@ -122,7 +122,7 @@ void AccessibilityTest::namesAsHeard_data()
     QTest::addColumn<QString>("widget");
     QTest::addColumn<QString>("heard");
     QTest::newRow("points") << "spinBox_14" << "Fach 3, 2. KHJ";
-    QTest::newRow("subject") << "comboBox_16" << "Fach 3, Fachwahl";
+    QTest::newRow("subject") << "comboBox_14" << "Fach 1, Fachwahl";
     QTest::newRow("a check") << "pushButton_8" << "Prüfen, 3. KHJ";
     QTest::newRow("admission says its caption") << "pushButton_4" << "Zulassung";
     QTest::newRow("examination") << "spinBox_46" << "Prüfungsfach 3, Punkte";

@@ -1,7 +1,8 @@
 // The main form as the student meets it: the table of widget names the
 // dialog works by matches the form, the spin boxes accept 0 to 15 only,
-// and Tab goes across a row. (What is enabled at start and after each
-// click, the random sessions check; leaving the program, tst_session.)
+// Tab goes across a row, and each button opens what it stands for. (That
+// "Zurücksetzen" brings everything back, the random sessions check;
+// leaving the program, tst_session.)
 #include "formdriver.h"
 #include "kurswaage.h"
 #include "mainform.h"
@@ -28,6 +29,8 @@ private slots:
     void namesStandWhereTheFormShowsThem();
     void everySpinBoxHoldsZeroToFifteen();
     void tabGoesAcrossRowOne();
+    void buttonsOpenTheirSteps_data();
+    void buttonsOpenTheirSteps();
 };
 
 // The table the dialog finds its widgets by: every row's points stand on
@@ -88,6 +91,33 @@ void MainFormTest::tabGoesAcrossRowOne()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
     }
+}
+
+void MainFormTest::buttonsOpenTheirSteps_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<bool>("enabled");
+    const QString row11 = mainform::kColumns[2].rows[10], row12 = mainform::kColumns[1].rows[11];
+    QTest::newRow("row 11 closed at start") << QStringList{} << row11 << false;
+    QTest::newRow("11. Fach opens row 11") << QStringList{"pushButton_11"} << row11 << true;
+    QTest::newRow("and 12. Fach") << QStringList{"pushButton_11"} << "pushButton_12" << true;
+    QTest::newRow("row 12 still closed") << QStringList{"pushButton_11"} << row12 << false;
+    QTest::newRow("12. Fach opens row 12") << QStringList{"pushButton_11", "pushButton_12"} << row12 << true;
+    QTest::newRow("the first check opens the second") << QStringList{"pushButton_7"} << "pushButton_6" << true;
+    QTest::newRow("but not the third") << QStringList{"pushButton_7"} << "pushButton_8" << false;
+    QTest::newRow("Leeren closes it again") << QStringList{"pushButton_7", "pushButton_13"} << "pushButton_6" << false;
+    QTest::newRow("doppelt wichten once") << QStringList{"pushButton_18"} << "pushButton_18" << false;
+}
+
+void MainFormTest::buttonsOpenTheirSteps()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, widget);
+    QFETCH(bool, enabled);
+    for (const QString &button : clicks)
+        formdriver::click(form.data(), qPrintable(button));
+    QCOMPARE(this->widget(widget)->isEnabled(), enabled);
 }
 
 QTEST_MAIN(MainFormTest)
