@@ -224,6 +224,7 @@ void GradingTest::examinations_data()
     QTest::newRow("oral at 0") << ExamPoints{15, 15, 15, 15, 0} << 240 << false << true;
     QTest::newRow("weakest three 14") << ExamPoints{4, 15, 5, 15, 5} << 176 << false << false;
     QTest::newRow("weakest three 15") << ExamPoints{15, 5, 15, 5, 5} << 180 << true << false;
+    QTest::newRow("a 1 among 15s passes") << ExamPoints{15, 15, 15, 1, 15} << 244 << true << false;
     QTest::newRow("example") << ExamPoints{12, 13, 8, 11, 10} << 216 << true << false;
     QTest::newRow("all 0") << ExamPoints{} << 0 << false << true;
 }
