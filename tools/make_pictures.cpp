@@ -8,6 +8,8 @@
 //   desktop/kurswaage-64.png, -128.png, -256.png
 //                                       the book with smooth edges, for
 //                                       software centres and large menus
+//   web/kurswaage-192.png, -512.png     the same, for the web page's home-screen
+//                                       icon (the manifest lists 64 to 512)
 //
 // Usage: kurswaage-pictures RESOURCES_DIR [PREVIEW_DIR]
 //
@@ -470,6 +472,9 @@ int main(int argc, char **argv)
     }
     for (int size : {64, 128, 256})
         writeIcon(desktop.filePath(QStringLiteral("kurswaage-%1.png").arg(size)), "png", drawLargeIcon(size), true);
+    const QDir web(resources.filePath(QStringLiteral("web")));
+    for (int size : {192, 512})
+        writeIcon(web.filePath(QStringLiteral("kurswaage-%1.png").arg(size)), "png", drawLargeIcon(size), true);
 
     if (args.size() == 3) {
         const QDir preview(args.at(2));

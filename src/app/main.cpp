@@ -1,5 +1,6 @@
 #include "desktopsetup.h"
 #include "kurswaage.h"
+#include "screenfit.h"
 
 #include <QApplication>
 
@@ -9,6 +10,11 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     installGermanQtTexts(application);
     Kurswaage dialog;
+#ifdef Q_OS_WASM
+    // The browser's page is the program: the form fills it.
+    showFillingScreen(&dialog);
+#else
     dialog.show();
+#endif
     return application.exec();
 }

@@ -16,6 +16,28 @@ constexpr int kFrameHeight = 48;
 // for, which would add a scroll bar for that pixel.
 constexpr int kRounding = 2;
 
+// The form's layout moves, with its widgets, onto a page that scrolls
+// inside `window`; answers that page, or the page it is on already.
+QWidget *moveOntoScrollingPage(QWidget *window)
+{
+    if (auto *area = window->findChild<QScrollArea *>(QStringLiteral("screenFit"), Qt::FindDirectChildrenOnly))
+        return area->widget();
+    auto *page = new QWidget;
+    page->setLayout(window->layout());
+    auto *area = new QScrollArea;
+    area->setObjectName(QStringLiteral("screenFit"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    // Not a stop of its own for Tab: the form's first field keeps the focus
+    // it gets on opening. Tabbing on scrolls the focused widget into view.
+    area->setFocusPolicy(Qt::NoFocus);
+    auto *frame = new QVBoxLayout(window);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(area);
+    return page;
+}
+
 } // namespace
 
 void fitIntoScreen(QWidget *window)
@@ -28,20 +50,8 @@ void fitIntoScreen(QWidget *window)
     if (wanted.width() <= free.width() && wanted.height() <= free.height())
         return;
 
-    // The form's layout moves, with its widgets, onto a page that scrolls.
-    auto *page = new QWidget;
-    page->setLayout(form);
-    auto *area = new QScrollArea;
-    area->setObjectName(QStringLiteral("screenFit"));
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    area->setWidget(page);
-    // Not a stop of its own for Tab: the form's first field keeps the focus
-    // it gets on opening. Tabbing on scrolls the focused widget into view.
-    area->setFocusPolicy(Qt::NoFocus);
-    auto *frame = new QVBoxLayout(window);
-    frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(area);
+    QWidget *page = moveOntoScrollingPage(window);
+    auto *area = window->findChild<QScrollArea *>(QStringLiteral("screenFit"));
 
     // As large as the form and its scroll bars, as far as the screen allows.
     // Narrower, the form may need more height: its wrapped lines.
@@ -55,4 +65,12 @@ void fitIntoScreen(QWidget *window)
     if (size.height() > free.height())
         size.rwidth() += area->verticalScrollBar()->sizeHint().width() + kRounding;
     window->resize(size.boundedTo(free));
+}
+
+void showFillingScreen(QWidget *window)
+{
+    if (window->layout())
+        moveOntoScrollingPage(window);
+    window->setWindowFlag(Qt::FramelessWindowHint);
+    window->showFullScreen();
 }

@@ -1,0 +1,13 @@
+# The site of the web build, in dist/ of the build folder: a page of static
+# files any web server can host. See tools/assemble_site.py.
+find_program(KURSWAAGE_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
+find_program(KURSWAAGE_BROTLI brotli REQUIRED)
+add_custom_target(site ALL
+    COMMAND ${KURSWAAGE_PYTHON3} ${PROJECT_SOURCE_DIR}/tools/assemble_site.py
+            --program kurswaage --built $<TARGET_FILE_DIR:kurswaage>
+            --resources ${PROJECT_SOURCE_DIR}/resources
+            --licence LICENSE.txt=${PROJECT_SOURCE_DIR}/LICENSE
+            --out ${PROJECT_BINARY_DIR}/dist
+    DEPENDS kurswaage ${PROJECT_SOURCE_DIR}/tools/assemble_site.py
+    COMMENT "Putting the site together in dist/"
+    VERBATIM)
