@@ -27,6 +27,18 @@
         return;
     }
 
+    // Qt asks for the clipboard permissions when it starts and leaves a
+    // refusal unhandled; Safari and WebKit know no such permission and
+    // refuse. The answer is the same; only the refusal counts as handled.
+    if (navigator.permissions && navigator.permissions.query) {
+        const query = navigator.permissions.query.bind(navigator.permissions);
+        navigator.permissions.query = function (descriptor) {
+            const answer = query(descriptor);
+            answer.catch(function () {});
+            return answer;
+        };
+    }
+
     // The second visit, and every visit without a network, comes from the
     // service worker's copy of these files.
     if ('serviceWorker' in navigator && window.isSecureContext)
