@@ -11,3 +11,7 @@ add_custom_target(site ALL
     DEPENDS kurswaage ${PROJECT_SOURCE_DIR}/tools/assemble_site.py
     COMMENT "Putting the site together in dist/"
     VERBATIM)
+
+# puppeteer-core for the browser tests and the benchmark; scripts/build-web
+# installs it into the build folder.
+set(KURSWAAGE_NODE_MODULES "" CACHE PATH "node_modules folder holding puppeteer-core")

@@ -1,6 +1,14 @@
 // What the browser tests and the benchmark share: Debian's Chromium,
 // headless, drawing WebGL in software, and a way to the program's widgets.
-import puppeteer from 'puppeteer-core';
+import { createRequire } from 'node:module';
+import { join } from 'node:path';
+
+// puppeteer-core lives in the build folder (scripts/build-web installs it
+// there); ES modules know no NODE_PATH, so it is required from there.
+const modules = process.env.KURSWAAGE_NODE_MODULES;
+if (!modules)
+    throw new Error('KURSWAAGE_NODE_MODULES names no node_modules folder');
+const puppeteer = createRequire(join(modules, '..', 'package.json'))('puppeteer-core');
 
 export function launchChromium() {
     return puppeteer.launch({
