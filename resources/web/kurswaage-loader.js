@@ -21,6 +21,12 @@
         document.body.dataset.state = 'failed';
     }
 
+    // Called by the program when "Beenden" has closed it.
+    window.kurswaageEnded = function () {
+        fail('Kurswaage ist beendet. Lade die Seite neu, um wieder zu beginnen.');
+        document.body.dataset.state = 'ended';
+    };
+
     if (typeof WebAssembly !== 'object' || !document.createElement('canvas').getContext('webgl')) {
         fail('Dieser Browser kann Kurswaage nicht ausführen: Es fehlt WebAssembly oder WebGL. '
              + 'Kurswaage läuft in jedem aktuellen Browser und als Programm für Windows und Linux.');

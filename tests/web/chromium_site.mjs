@@ -9,6 +9,9 @@ const [dist, screenshots] = process.argv.slice(2);
 const server = await serve(dist);
 const browser = await launchChromium();
 const problems = [];  // console errors, page errors, requests elsewhere
+// Counts a screenshot's colours: the site's own policy loads no data:
+// pictures. Opened first, so that it never lies above the page under test.
+const blank = await browser.newPage();
 
 async function openPage(viewport) {
     const page = await browser.newPage();
@@ -41,11 +44,9 @@ async function click(page, window, name) {
 // The pixels of a widget as shown: more than one colour means something is
 // drawn there.
 async function inked(page, found) {
+    await page.bringToFront();
     const picture = await page.screenshot({ clip: { x: found.x, y: found.y, width: found.width, height: found.height }, encoding: 'base64' });
-    // Counted on a blank page of its own: the site's policy loads no data: pictures.
-    if (!inked.blank)
-        inked.blank = await browser.newPage();
-    const colours = await inked.blank.evaluate(async (data) => {
+    const colours = await blank.evaluate(async (data) => {
         const image = new Image();
         image.src = 'data:image/png;base64,' + data;
         await image.decode();
@@ -130,6 +131,12 @@ const checks = {
                   && window.y + window.height <= viewport.height, `help outside the page: ${JSON.stringify(window)}`);
         await click(page, 'Hilfe', 'pushButton');  // Schließen
         await waitForWidget(page, 'Hilfe', 'Hilfe', (f) => f === null, 'stays open');
+    },
+
+    async 'Beenden ends the program, and the page says so'(page) {
+        await click(page, 'Kurswaage', 'pushButton_3');  // Beenden
+        await page.waitForFunction(() => document.body.dataset.state === 'ended', { timeout: 10000 });
+        assert.ok(await page.$eval('#ladestand', (line) => line.checkVisibility() && line.textContent.includes('beendet')));
     },
 };
 
