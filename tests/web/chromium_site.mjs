@@ -41,6 +41,15 @@ async function click(page, window, name) {
     await page.mouse.click(x, y);
 }
 
+// Clicks into a field, selects what it holds and types `text` over it.
+async function typeInto(page, window, name, text) {
+    await click(page, window, name);
+    await page.keyboard.down('Control');
+    await page.keyboard.press('KeyA');
+    await page.keyboard.up('Control');
+    await page.keyboard.type(text);
+}
+
 // The pixels of a widget as shown: more than one colour means something is
 // drawn there.
 async function inked(page, found) {
@@ -82,18 +91,10 @@ const checks = {
     },
 
     async 'points are typed, and nothing above 15 is taken'(page) {
-        await click(page, 'Kurswaage', 'spinBox');
-        await page.keyboard.down('Control');
-        await page.keyboard.press('KeyA');
-        await page.keyboard.up('Control');
-        await page.keyboard.type('12');
+        await typeInto(page, 'Kurswaage', 'spinBox', '12');
         await page.keyboard.press('Tab');
         await shows(page, 'Kurswaage', 'spinBox', '12');
-        await click(page, 'Kurswaage', 'spinBox');
-        await page.keyboard.down('Control');
-        await page.keyboard.press('KeyA');
-        await page.keyboard.up('Control');
-        await page.keyboard.type('99');
+        await typeInto(page, 'Kurswaage', 'spinBox', '99');
         await page.keyboard.press('Tab');
         const typed = await widget(page, 'Kurswaage', 'spinBox');
         assert.ok(Number(typed.text) <= 15, `the spin box took ${typed.text}`);
@@ -101,13 +102,8 @@ const checks = {
 
     async 'the calculator computes 8.33333 for 10 and 5, modal, and closes'(page) {
         await click(page, 'Kurswaage', 'pushButton_17');  // mdl.
-        for (const [field, points] of [['spinBox', '10'], ['spinBox_2', '5']]) {
-            await click(page, 'muendlicheNachpruefung', field);
-            await page.keyboard.down('Control');
-            await page.keyboard.press('KeyA');
-            await page.keyboard.up('Control');
-            await page.keyboard.type(points);
-        }
+        await typeInto(page, 'muendlicheNachpruefung', 'spinBox', '10');
+        await typeInto(page, 'muendlicheNachpruefung', 'spinBox_2', '5');
         // The form below takes no click while the calculator is open.
         const example = centre(await widget(page, 'Kurswaage', 'pushButton_9'));
         await page.mouse.click(example.x, example.y);
