@@ -17,11 +17,11 @@ constexpr int kFrameHeight = 48;
 constexpr int kRounding = 2;
 
 // The form's layout moves, with its widgets, onto a page that scrolls
-// inside `window`; answers that page, or the page it is on already.
-QWidget *moveOntoScrollingPage(QWidget *window)
+// inside `window`; answers the scroll area, or the one it is in already.
+QScrollArea *moveOntoScrollingPage(QWidget *window)
 {
     if (auto *area = window->findChild<QScrollArea *>(QStringLiteral("screenFit"), Qt::FindDirectChildrenOnly))
-        return area->widget();
+        return area;
     auto *page = new QWidget;
     page->setLayout(window->layout());
     auto *area = new QScrollArea;
@@ -35,7 +35,7 @@ QWidget *moveOntoScrollingPage(QWidget *window)
     auto *frame = new QVBoxLayout(window);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(area);
-    return page;
+    return area;
 }
 
 } // namespace
@@ -50,8 +50,8 @@ void fitIntoScreen(QWidget *window)
     if (wanted.width() <= free.width() && wanted.height() <= free.height())
         return;
 
-    QWidget *page = moveOntoScrollingPage(window);
-    auto *area = window->findChild<QScrollArea *>(QStringLiteral("screenFit"));
+    QScrollArea *area = moveOntoScrollingPage(window);
+    const QWidget *page = area->widget();
 
     // As large as the form and its scroll bars, as far as the screen allows.
     // Narrower, the form may need more height: its wrapped lines.

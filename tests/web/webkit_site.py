@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The site in WebKitGTK, the engine of Safari, on the X server it is started
 on (tests/under-x): the page loads without an error and without asking any
-other server, and the example, typed points, the calculator and the help work
+other server, and the example, the calculator (typed points) and the help work
 through real clicks and keys (xdotool).
 
   webkit_site.py DIST_DIR [SCREENSHOT_DIR]
@@ -131,9 +131,8 @@ def shows(window_name, name, text):
 
 
 def screenshot(path):
-    from gi.repository import WebKit2 as W
     done = []
-    view.get_snapshot(W.SnapshotRegion.VISIBLE, W.SnapshotOptions.NONE, None,
+    view.get_snapshot(WebKit2.SnapshotRegion.VISIBLE, WebKit2.SnapshotOptions.NONE, None,
                       lambda v, result: done.append(v.get_snapshot_finish(result)))
     wait(lambda: done, what="a snapshot")[0].write_to_png(str(path))
 
@@ -154,12 +153,6 @@ def example():
     shows("Kurswaage", "label_34", "2,1")
     if screenshots:
         screenshot(screenshots / "webkit-1400x800.png")
-
-
-def typing():
-    type_into("Kurswaage", "spinBox", "12")
-    xdotool("key", "Tab")
-    shows("Kurswaage", "spinBox", "12")
 
 
 def calculator():
@@ -189,8 +182,7 @@ def tablet():
 
 
 failures = 0
-for name, check in [("loads", load), ("the example ends in 2,1", example), ("points are typed", typing),
-                    ("the calculator computes 8.33333", calculator), ("the help shows its picture", help_window),
+for name, check in [("loads", load), ("the example ends in 2,1", example), ("the calculator computes 8.33333", calculator), ("the help shows its picture", help_window),
                     ("a tablet's page", tablet)]:
     try:
         check()
