@@ -39,3 +39,24 @@ build_kurswaage() {
     cmake -S "$project_root" -B "$dir" "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
 }
+
+# Fetches Debian's source package $1 at version $2 into the folder $3 and
+# unpacks it, with Debian's patches applied, into $3/source. It goes
+# through a deb-src entry of our own: a private apt configuration with its
+# own lists, so the machine's sources stay as they are.
+fetch_debian_source() {
+    local package=$1 version=$2 work=$3
+    mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial"
+    local archive
+    for archive in "debian bookworm" "debian bookworm-updates" "debian-security bookworm-security"; do
+        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/${archive% *} ${archive#* } main"
+    done >"$work/apt/sources.list"
+    local apt_private=(-o "Dir::Etc::SourceList=$work/apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+                       -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache")
+    echo "Fetching $package $version ..." >&2
+    apt-get "${apt_private[@]}" -qq update >&2
+    (cd "$work" && apt-get "${apt_private[@]}" -qq --download-only source "$package=$version" >&2)
+    # apt has checked the files against the archive's signed index;
+    # dpkg-source unpacks them and applies Debian's patches.
+    (cd "$work" && dpkg-source -x ./*.dsc source >&2)
+}
