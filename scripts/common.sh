@@ -8,7 +8,9 @@ build_dir="$project_root/build"
 # it shows when they are there.
 build_packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools qttranslations5-l10n)
 
-# Installs the Debian packages among "$@" that are not installed yet.
+# Installs the Debian packages among "$@" that are not installed yet. All it
+# and apt-get say goes to standard error: scripts whose standard output a
+# caller captures call it too.
 ensure_packages() {
     local missing=() package
     for package in "$@"; do
@@ -26,9 +28,32 @@ ensure_packages() {
             exit 1
         fi
     fi
-    echo "Installing ${missing[*]} ..."
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    echo "Installing ${missing[*]} ..." >&2
+    "${sudo[@]}" apt-get update -qq >&2
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" \
+        </dev/null >&2
+}
+
+# For scripts that answer with one line on standard output: keeps that
+# line's way out as file descriptor 3 and sends everything else the script
+# and the programs it starts print to standard error. Answer with >&3.
+answer_on_fd3() {
+    exec 3>&1 1>&2
+}
+
+# Runs the script "$@", which answers with the folder it made, and prints
+# that folder. Stops with a clear message when the answer is not exactly one
+# line naming an existing folder: then something has talked on standard
+# output, or the script failed.
+captured_directory() {
+    local answer
+    answer=$("$@") || { echo "$1 failed." >&2; exit 1; }
+    if [ -z "$answer" ] || [ "$(printf '%s\n' "$answer" | wc -l)" -ne 1 ] || [ ! -d "$answer" ]; then
+        echo "$1 should print one line naming an existing folder, but printed:" >&2
+        printf '%s\n' "$answer" | head -20 >&2
+        exit 1
+    fi
+    printf '%s\n' "$answer"
 }
 
 # Configures (once) and builds the tree in the directory $1 (default build/)
@@ -42,16 +67,15 @@ build_kurswaage() {
 
 # Fetches Debian's source package $1 at version $2 into the folder $3 and
 # unpacks it, with Debian's patches applied, into $3/source. It goes
-# through a deb-src entry of our own: a private apt configuration with its
-# own lists, so the machine's sources stay as they are.
+# through deb-src entries of our own, made from this machine's deb entries
+# (tools/apt_sources.py: the same mirrors, suites and keyrings), in a
+# private apt configuration with its own lists, so the machine's sources
+# stay as they are.
 fetch_debian_source() {
     local package=$1 version=$2 work=$3
-    mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial"
-    local archive
-    for archive in "debian bookworm" "debian bookworm-updates" "debian-security bookworm-security"; do
-        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/${archive% *} ${archive#* } main"
-    done >"$work/apt/sources.list"
-    local apt_private=(-o "Dir::Etc::SourceList=$work/apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+    mkdir -p "$work/apt/sources.list.d" "$work/apt/lists/partial" "$work/apt/cache/archives/partial"
+    python3 "$project_root/tools/apt_sources.py" --type deb-src >"$work/apt/sources.list.d/machine.sources"
+    local apt_private=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$work/apt/sources.list.d"
                        -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache")
     echo "Fetching $package $version ..." >&2
     apt-get "${apt_private[@]}" -qq update >&2
