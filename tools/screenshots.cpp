@@ -1,5 +1,5 @@
 // Renders the windows of Kurswaage into PNG files for the documentation:
-//   xvfb-run -a build/kurswaage-screenshots docs [--dark] [--screen]
+//   xvfb-run -a build/tools/kurswaage-screenshots docs [--dark] [--screen]
 // It starts like the program (scaling with the screen, Qt's German texts);
 // --dark draws the windows in a dark colour scheme; --screen also saves the
 // whole screen with the main window on it (screen.png), frame and all.
