@@ -24,6 +24,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *widget = static_cast<QWidget *>(watched);
+        if (widget->isWindow()) {
+            // A desktop's window manager gives a window that opens the
+            // keyboard; in the browser no one does, and the keys typed into
+            // a calculator just opened would go to the form it blocks. The
+            // show event comes before the window is on screen, hence later.
+            if (event->type() == QEvent::Show)
+                QMetaObject::invokeMethod(widget, &QWidget::activateWindow, Qt::QueuedConnection);
+            return false;
+        }
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             auto *button = qobject_cast<QPushButton *>(widget);
@@ -50,6 +59,9 @@ protected:
 void makeAccessible(QWidget *window)
 {
     auto *filter = new KeyboardAndWheel(window);
+#ifdef Q_OS_WASM
+    window->installEventFilter(filter);
+#endif
     for (QPushButton *button : window->findChildren<QPushButton *>())
         button->installEventFilter(filter);
     for (QAbstractSpinBox *spinBox : window->findChildren<QAbstractSpinBox *>())

@@ -8,6 +8,7 @@ class QWidget;
 //   focus (otherwise it scrolls what is around it, if anything);
 // - lists and help texts can be read line by line with the arrow keys,
 //   from the first line on when tabbed into;
-// - a new subject choice is said while the choice has the focus.
+// - a new subject choice is said while the choice has the focus;
+// - in the browser, a window that opens takes the keyboard.
 // Call once, after the window's form is built.
 void makeAccessible(QWidget *window);

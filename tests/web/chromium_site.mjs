@@ -102,6 +102,9 @@ const checks = {
 
     async 'the calculator computes 8.33333 for 10 and 5, modal, and closes'(page) {
         await click(page, 'Kurswaage', 'pushButton_17');  // mdl.
+        // It takes the keyboard when it opens, as on a desktop: keys typed
+        // before would go to the form it blocks.
+        await waitForWidget(page, 'muendlicheNachpruefung', 'muendlicheNachpruefung', (f) => f && f.active, 'takes no keys when it opens');
         await typeInto(page, 'muendlicheNachpruefung', 'spinBox', '10');
         await typeInto(page, 'muendlicheNachpruefung', 'spinBox_2', '5');
         // The form below takes no click while the calculator is open.
