@@ -71,9 +71,15 @@ async function inked(page, found) {
     return colours > 1;
 }
 
+// Waits until the widget holds `text` and it is drawn: the browser shows
+// Qt's next frame a little after the text is set, as a user sees it.
 async function shows(page, window, name, text) {
     const found = await waitForWidget(page, window, name, (f) => f && f.text === text, `does not show ${JSON.stringify(text)}`);
-    assert.ok(await inked(page, found), `${name} shows ${text} in its text, but nothing is drawn`);
+    const deadline = Date.now() + 5000;
+    while (!(await inked(page, found))) {
+        assert.ok(Date.now() < deadline, `${name} shows ${text} in its text, but nothing is drawn`);
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    }
 }
 
 const checks = {
