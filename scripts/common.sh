@@ -71,10 +71,13 @@ build_kurswaage() {
 # (tools/apt_sources.py: the same mirrors, suites and keyrings), in a
 # private apt configuration with its own lists, so the machine's sources
 # stay as they are.
+# With a codename as $4, the source comes from that Debian release instead
+# of this machine's.
 fetch_debian_source() {
-    local package=$1 version=$2 work=$3
+    local package=$1 version=$2 work=$3 release=()
+    [ -n "${4:-}" ] && release=(--release "$4")
     mkdir -p "$work/apt/sources.list.d" "$work/apt/lists/partial" "$work/apt/cache/archives/partial"
-    python3 "$project_root/tools/apt_sources.py" --type deb-src >"$work/apt/sources.list.d/machine.sources"
+    python3 "$project_root/tools/apt_sources.py" --type deb-src "${release[@]}" >"$work/apt/sources.list.d/machine.sources"
     local apt_private=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$work/apt/sources.list.d"
                        -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache")
     echo "Fetching $package $version ..." >&2
@@ -83,4 +86,52 @@ fetch_debian_source() {
     # apt has checked the files against the archive's signed index;
     # dpkg-source unpacks them and applies Debian's patches.
     (cd "$work" && dpkg-source -x ./*.dsc source >&2)
+}
+
+# Makes a minimal root of the Debian release $1 (bookworm, trixie) in the
+# folder $2 with debootstrap, from this machine's own archives with the
+# release's suites, and gives it this machine's keyrings, name servers and
+# the certificate authorities it trusts beyond Debian's (a proxy's, say,
+# which npm's https needs as well; the root's ca-certificates takes them in
+# when a package installs it). Needs root.
+make_debian_root() {
+    local release=$1 root=$2 mirror keyring key
+    { read -r mirror && read -r keyring; } < <(python3 "$project_root/tools/apt_sources.py" --release "$release" --mirror) \
+        || return
+    debootstrap --variant=minbase --keyring="$keyring" "$release" "$root" "$mirror" >&2 || return
+    rm -f "$root/etc/apt/sources.list"
+    python3 "$project_root/tools/apt_sources.py" --release "$release" >"$root/etc/apt/sources.list.d/machine.sources" \
+        || return
+    for key in $(sed -n 's|^Signed-By: */|/|p' "$root/etc/apt/sources.list.d/machine.sources"); do
+        [ -e "$root$key" ] || install -D -m 644 "$key" "$root$key" || return
+    done
+    cp /etc/resolv.conf "$root/etc/resolv.conf" || return
+    if compgen -G "/usr/local/share/ca-certificates/*" >/dev/null; then
+        mkdir -p "$root/usr/local/share/ca-certificates" &&
+            cp -a /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/" || return
+    fi
+    # Packages' maintainer scripts start no services in a root without init.
+    printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d" && chmod +x "$root/usr/sbin/policy-rc.d"
+}
+
+# Runs "$2..." in the root $1 made by make_debian_root, with the project at
+# the same path as here, and /proc and /dev as this machine has them. The
+# mounts live in a mount namespace of the command's own: they go when it
+# ends, however it ends. Only PATH, HOME, LANG and what the caller names in
+# ROOT_ENVIRONMENT (NAME=value words) reach it.
+run_in_root() {
+    local root=$1
+    shift
+    unshare --mount --propagation slave /bin/bash -c '
+        set -e
+        root=$1 project=$2
+        shift 2
+        mount -t proc proc "$root/proc"
+        mount --rbind /dev "$root/dev"
+        mkdir -p "$root$project"
+        mount --bind "$project" "$root$project"
+        exec chroot "$root" "$@"' \
+        run_in_root "$root" "$project_root" \
+        /usr/bin/env -i HOME=/root LANG=C.UTF-8 PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
+        ${ROOT_ENVIRONMENT:-} "$@"
 }

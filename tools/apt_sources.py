@@ -8,6 +8,7 @@ suite is the release's codename, or the codename and a suffix such as
   apt_sources.py --type deb-src  the same archives for source packages
   apt_sources.py --mirror        the URI and keyring of the release's main
                                  suite, one a line, for debootstrap
+  apt_sources.py --release trixie  the same archives for another release
 
 Both the one-line format (sources.list) and deb822 (*.sources) are read, so
 a machine set up with another mirror fetches from that mirror. Entries of
@@ -112,8 +113,15 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--type", default="deb", choices=["deb", "deb-src"])
     parser.add_argument("--mirror", action="store_true")
+    # The same archives for another Debian release: bookworm-updates
+    # becomes trixie-updates, for instance.
+    parser.add_argument("--release", metavar="CODENAME")
     args = parser.parse_args()
     entries, codename = release_entries()
+    if args.release:
+        entries = [dict(e, Suites=" ".join(args.release + s[len(codename):] for s in e["Suites"].split()))
+                   for e in entries]
+        codename = args.release
     if args.mirror:
         main_suite = next((e for e in entries if codename in e["Suites"].split()), None)
         if main_suite is None:

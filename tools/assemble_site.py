@@ -24,6 +24,8 @@ def main():
     parser.add_argument("--resources", type=Path, required=True)
     parser.add_argument("--licence", type=Path, action="append", default=[], help="NAME=FILE, copied as NAME")
     parser.add_argument("--out", type=Path, required=True)
+    parser.add_argument("--style-digest", required=True,
+                        help="CSP digest of the style sheet Qt's platform adds to the page")
     args = parser.parse_args()
 
     web = args.resources / "web"
@@ -34,6 +36,7 @@ def main():
     wasm = args.built / f"{args.program}.wasm"
     page = (web / "index.html").read_text(encoding="utf-8")
     page = page.replace("@PROGRAM@", args.program).replace("@WASM_BYTES@", str(wasm.stat().st_size))
+    page = page.replace("@QT_STYLE_DIGEST@", args.style_digest)
     (args.out / "index.html").write_text(page, encoding="utf-8")
     for name in ("kurswaage-loader.js", "kurswaage.css", "manifest.webmanifest", "kurswaage-192.png", "kurswaage-512.png"):
         shutil.copy(web / name, args.out / name)

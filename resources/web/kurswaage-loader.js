@@ -1,5 +1,5 @@
 // Starts the program on the page: fetches its WebAssembly with a progress
-// bar, then hands the canvas to Qt. The program's .js comes in through a
+// bar, then hands the page's container to Qt. The program's .js comes in through a
 // script element, not eval(), so that the page's security policy can allow
 // nothing but the site's own files. Which program, and the size of its
 // .wasm, the site writes into index.html.
@@ -11,13 +11,13 @@
     const loading = document.getElementById('laden');
     const status = document.getElementById('ladestand');
     const progress = document.getElementById('fortschritt');
-    const canvas = document.getElementById('programm');
+    const container = document.getElementById('programm');
 
     function fail(text) {
         status.textContent = text;
         progress.hidden = true;
         loading.hidden = false;
-        canvas.hidden = true;
+        container.hidden = true;
         document.body.dataset.state = 'failed';
     }
 
@@ -27,8 +27,9 @@
         document.body.dataset.state = 'ended';
     };
 
-    if (typeof WebAssembly !== 'object' || !document.createElement('canvas').getContext('webgl')) {
-        fail('Dieser Browser kann Kurswaage nicht ausführen: Es fehlt WebAssembly oder WebGL. '
+    // Qt draws the windows into 2D canvases: WebAssembly is all it needs.
+    if (typeof WebAssembly !== 'object') {
+        fail('Dieser Browser kann Kurswaage nicht ausführen: Es fehlt WebAssembly. '
              + 'Kurswaage läuft in jedem aktuellen Browser und als Programm für Windows und Linux.');
         return;
     }
@@ -86,9 +87,21 @@
         });
     }
 
+    // Qt names a program's entry function after it: "bare-dialog-web"
+    // becomes bare_dialog_web_entry.
+    const entryName = program.replace(/[^a-zA-Z0-9_]/g, '_') + '_entry';
+
+    // Qt's platform puts a visually hidden button into each window that
+    // switches its accessibility tree on, labelled in English; a German page
+    // labels it in German.
+    function labelScreenReaderSwitches(root) {
+        for (const button of root.querySelectorAll('button.hidden-visually-read-by-screen-reader'))
+            button.textContent = 'Bildschirmleser einschalten';
+    }
+
     Promise.all([fetchProgram(), loadScript(program + '.js')]).then(function ([wasm]) {
         status.textContent = 'Kurswaage startet …';
-        return window.createQtAppInstance({
+        return window[entryName]({
             instantiateWasm: function (imports, started) {
                 WebAssembly.instantiate(wasm, imports).then(function (result) {
                     started(result.instance, result.module);
@@ -101,19 +114,38 @@
             print: function (text) { console.log(text); },
             printErr: function (text) { console.warn(text); },
             onAbort: function (text) { fail('Kurswaage wurde beendet: ' + text); },
-            preRun: [function (module) {
-                // Qt sizes its screen by the canvas: it must be shown first.
+            // main() is called below, once the module is there, so that
+            // what it throws reaches this page.
+            noInitialRun: true,
+            // Qt sizes its screen by the container: it must be shown first.
+            qtContainerElements: [container],
+            qtFontDpi: 96,
+            preRun: [function () {
                 loading.hidden = true;
-                canvas.hidden = false;
-                module.qtContainerElements = [canvas];
-                module.qtFontDpi = 96;
+                container.hidden = false;
             }],
         });
     }).then(function (module) {
-        // The browser tests reach the program's widgets through this.
-        window.kurswaage = module;
+        try {
+            module.callMain([]);
+        } catch (thrown) {
+            // QApplication::exec() leaves main() this way and goes on
+            // running from the browser's event loop.
+            if (thrown !== 'unwind')
+                throw thrown;
+        }
+        // Qt's windows live in a shadow root inside the container, where
+        // its switches come with each window that opens.
+        const shadow = document.getElementById('qt-shadow-container').shadowRoot;
+        labelScreenReaderSwitches(shadow);
+        new MutationObserver(function () { labelScreenReaderSwitches(shadow); })
+            .observe(shadow, { childList: true, subtree: true });
+        // Every field that takes typing here takes points: phones show
+        // their keyboard of digits for Qt's hidden field of typed text.
+        for (const field of document.querySelectorAll('body > input'))
+            field.inputMode = 'numeric';
         document.body.dataset.state = 'running';
     }).catch(function (error) {
-        fail('Kurswaage konnte nicht geladen werden: ' + error.message);
+        fail('Kurswaage konnte nicht geladen werden: ' + (error && error.message || error));
     });
 }());
