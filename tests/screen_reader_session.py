@@ -3,6 +3,11 @@
 speaks, checked against what Orca says.
 
     screen_reader_session.py PROGRAM    (inside under-screen-reader)
+    screen_reader_session.py --browser COMMAND...
+
+With --browser, COMMAND works the web build's example through by keyboard
+in Chromium (tests/web/chromium_orca.mjs) and prints "pressed Berechnen";
+Orca must then say the grade, from the page's live region.
 
 Starts a sound server with a null sink, a window manager and Orca with its
 default settings and a debug file, then the program. Keys go in through
@@ -208,8 +213,23 @@ def session(orca):
     orca.settle()
 
 
+def browser_session(orca, command):
+    page = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    try:
+        for line in page.stdout:
+            if line.strip() == "pressed Berechnen":
+                print("Berechnen:", orca.expect("Gesamtdurchschnitt: 2,1", seconds=15))
+                break
+        else:
+            raise AssertionError(f"the page never pressed Berechnen (status {page.wait()})")
+    finally:
+        page.stdin.close()
+        page.wait(30)
+    assert page.returncode == 0, f"the page ended with status {page.returncode}"
+
+
 def main():
-    program = sys.argv[1]
+    browser = sys.argv[1] == "--browser"
     for tool in ("orca", "openbox", "pulseaudio", "xdotool"):
         if not shutil.which(tool):
             give_up(f"Orca cannot start here: {tool} is missing (orca, openbox, pulseaudio, xdotool)")
@@ -230,8 +250,11 @@ def main():
             orca.expect(seconds=30, what="anything: Orca did not start")
         except AssertionError as error:
             give_up(str(error))
+        if browser:
+            browser_session(orca, sys.argv[2:])
+            return
         env = {k: v for k, v in os.environ.items() if k != "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}
-        program_process = subprocess.Popen([program], env=dict(env, QT_QPA_PLATFORM="xcb"))
+        program_process = subprocess.Popen([sys.argv[1]], env=dict(env, QT_QPA_PLATFORM="xcb"))
         session(orca)
         window_class_is_in_desktop_entry(program_process.pid)
         key("Escape")

@@ -1,9 +1,10 @@
 // The site in headless Chromium, driven as a student would: mouse clicks,
-// key presses and taps on the page, and what the page then shows.
+// key presses, taps and an on-screen keyboard, and what the page then
+// shows and says to a screen reader.
 //   node chromium_site.mjs DIST_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import { serve } from './serve.mjs';
-import { centre, launchChromium, waitForWidget, widget } from './page.mjs';
+import { centre, formReader, launchChromium, pressByKeyboard, switchScreenReaderOn, waitForWidget, widget } from './page.mjs';
 
 const [dist, screenshots] = process.argv.slice(2);
 const server = await serve(dist);
@@ -30,7 +31,9 @@ async function openPage(viewport) {
         problems.push(`request elsewhere: ${request.url()}`);
         return request.abort();
     });
+    await page.evaluateOnNewDocument(formReader);
     await page.goto(server.origin + '/');
+    await switchScreenReaderOn(page);
     await waitForWidget(page, 'Kurswaage', 'pushButton_9', (found) => found && found.visible);
     return page;
 }
@@ -50,25 +53,37 @@ async function typeInto(page, window, name, text) {
     await page.keyboard.type(text);
 }
 
-// The pixels of a widget as shown: more than one colour means something is
-// drawn there.
-async function inked(page, found) {
+// The pixels of a widget as shown: how many colours, and whether any is a
+// colour rather than a grey (text and frames are grey, the help's picture
+// is not).
+async function pixels(page, found) {
     await page.bringToFront();
     const picture = await page.screenshot({ clip: { x: found.x, y: found.y, width: found.width, height: found.height }, encoding: 'base64' });
-    const colours = await blank.evaluate(async (data) => {
+    return blank.evaluate(async (data) => {
         const image = new Image();
         image.src = 'data:image/png;base64,' + data;
         await image.decode();
         const canvas = new OffscreenCanvas(image.width, image.height);
         const context = canvas.getContext('2d');
         context.drawImage(image, 0, 0);
-        const pixels = context.getImageData(0, 0, image.width, image.height).data;
+        const rgba = context.getImageData(0, 0, image.width, image.height).data;
         const seen = new Set();
-        for (let i = 0; i < pixels.length; i += 4)
-            seen.add((pixels[i] << 16) | (pixels[i + 1] << 8) | pixels[i + 2]);
-        return seen.size;
+        let coloured = false;
+        for (let i = 0; i < rgba.length; i += 4) {
+            const [r, g, b] = [rgba[i], rgba[i + 1], rgba[i + 2]];
+            seen.add((r << 16) | (g << 8) | b);
+            coloured ||= Math.max(r, g, b) - Math.min(r, g, b) > 80;
+        }
+        return { colours: seen.size, coloured };
     }, picture);
-    return colours > 1;
+}
+
+async function inked(page, found) {
+    return (await pixels(page, found)).colours > 1;
+}
+
+async function coloured(page, found) {
+    return (await pixels(page, found)).coloured;
 }
 
 // Waits until the widget holds `text` and it is drawn: the browser shows
@@ -82,18 +97,59 @@ async function shows(page, window, name, text) {
     }
 }
 
+// What a screen reader reads of the page: the accessibility tree's
+// named nodes, as "role name" with their value where they have one.
+async function readTree(page) {
+    const client = await page.createCDPSession();
+    const { nodes } = await client.send('Accessibility.getFullAXTree');
+    await client.detach();
+    return nodes.filter((node) => !node.ignored && node.name && node.name.value)
+        .map((node) => `${node.role.value} ${node.name.value}${node.value ? ' = ' + node.value.value : ''}`);
+}
+
+// Everything the page's live region says from now on, in order.
+function listen(page) {
+    return page.evaluate(() => {
+        window.heard = [];
+        const region = document.getElementById('ansage');
+        new MutationObserver(() => window.heard.push(region.textContent))
+            .observe(region, { childList: true, characterData: true, subtree: true });
+    });
+}
+
 const checks = {
     async 'the example, clicked through, ends in 2,1'(page) {
         await click(page, 'Kurswaage', 'pushButton_9');  // Beispiel
         for (const check of ['pushButton_7', 'pushButton_6', 'pushButton_8', 'pushButton_4'])
             await click(page, 'Kurswaage', check);
-        await shows(page, 'Kurswaage', 'label_22', 'Du bist zugelassen.');
+        await shows(page, 'Kurswaage', 'label_22', 'Begründung der Zulassung: Du bist zugelassen.');
         await click(page, 'Kurswaage', 'pushButton_5');  // Abiturprüfung
-        await shows(page, 'Kurswaage', 'label_30', 'bestanden');
+        await shows(page, 'Kurswaage', 'label_30', 'Ergebnis der Abiturprüfungen: bestanden');
         await click(page, 'Kurswaage', 'pushButton');  // Berechnen
-        await shows(page, 'Kurswaage', 'label_34', '2,1');
+        await shows(page, 'Kurswaage', 'label_34', 'Gesamtdurchschnitt: 2,1');
         if (screenshots)
             await page.screenshot({ path: `${screenshots}/chromium-${page.viewport().width}x${page.viewport().height}.png` });
+    },
+
+    async 'a screen reader: the example by keyboard, German names in the tree, every result said'(page) {
+        await listen(page);
+        await pressByKeyboard(page, 'Beispiel ');  // its caption ends in a blank
+        for (const step of ['Prüfen, 1. KHJ', 'Prüfen, 2. KHJ', 'Prüfen, 3. KHJ', 'Zulassung', 'Abiturprüfung', 'Berechnen'])
+            await pressByKeyboard(page, step);
+        await page.waitForFunction(() => window.heard.at(-1) === 'Gesamtdurchschnitt: 2,1.', { timeout: 10000 })
+            .catch(async () => assert.fail(`the live region said: ${JSON.stringify(await page.evaluate(() => window.heard))}`));
+        assert.deepEqual(await page.evaluate(() => window.heard), [
+            'Durchschnitt 1. KHJ: 10.6. bestanden.',
+            'Durchschnitt 2. KHJ: 10.6. bestanden.',
+            'Durchschnitt 3. KHJ: 10.6. bestanden. unter 05 NP im 9. Fach.',
+            'Durchschnitt 4. KHJ: 10.6. bestanden. Zur Abiturprüfung zugelassen: ja. Begründung der Zulassung: Du bist zugelassen.',
+            'Ergebnis der Abiturprüfungen: bestanden.',
+            'Gesamtdurchschnitt: 2,1.',
+        ]);
+        const tree = await readTree(page);
+        for (const node of ['button Prüfen, 1. KHJ', 'button Abiturprüfung', 'spinbutton Fach 1, 1. KHJ = 12',
+                            'combobox Fach 1, Fachwahl', 'radio nein', 'textbox Gesamtdurchschnitt: 2,1'])
+            assert.ok(tree.some((line) => line.startsWith(node)), `no "${node}" in the tree:\n${tree.join('\n')}`);
     },
 
     async 'points are typed, and nothing above 15 is taken'(page) {
@@ -108,34 +164,38 @@ const checks = {
 
     async 'the calculator computes 8.33333 for 10 and 5, modal, and closes'(page) {
         await click(page, 'Kurswaage', 'pushButton_17');  // mdl.
-        // It takes the keyboard when it opens, as on a desktop: keys typed
-        // before would go to the form it blocks.
-        await waitForWidget(page, 'muendlicheNachpruefung', 'muendlicheNachpruefung', (f) => f && f.active, 'takes no keys when it opens');
+        await waitForWidget(page, 'muendlicheNachpruefung', 'muendlicheNachpruefung', (f) => f && f.visible, 'does not open');
         await typeInto(page, 'muendlicheNachpruefung', 'spinBox', '10');
         await typeInto(page, 'muendlicheNachpruefung', 'spinBox_2', '5');
         // The form below takes no click while the calculator is open.
         const example = centre(await widget(page, 'Kurswaage', 'pushButton_9'));
         await page.mouse.click(example.x, example.y);
         await click(page, 'muendlicheNachpruefung', 'pushButton_4');  // errechnen
-        await shows(page, 'muendlicheNachpruefung', 'label_5', '8.33333');
+        await waitForWidget(page, 'muendlicheNachpruefung', 'label_5', (f) => f && f.text.endsWith('8.33333'), 'shows no 8.33333');
         assert.equal((await widget(page, 'Kurswaage', 'spinBox_48')).text, '0', 'the form took a click under the calculator');
         await click(page, 'muendlicheNachpruefung', 'pushButton_3');  // Verlassen
-        await waitForWidget(page, 'muendlicheNachpruefung', 'muendlicheNachpruefung', (f) => f === null, 'stays open');
+        await waitForWidget(page, 'muendlicheNachpruefung', 'muendlicheNachpruefung', (f) => !f || !f.visible, 'stays open');
         await click(page, 'Kurswaage', 'pushButton_9');
         await waitForWidget(page, 'Kurswaage', 'spinBox_48', (f) => f.text !== '0', 'the form takes no click after the calculator');
     },
 
     async 'the help opens above the form with its picture and closes'(page) {
         await click(page, 'Kurswaage', 'pushButton_2');  // Hilfe
-        const text = await waitForWidget(page, 'Hilfe', 'textBrowser', (f) => f && f.visible);
-        assert.ok(text.pictures >= 1, 'the help shows no picture');
-        assert.ok(await inked(page, text));
+        const text = await waitForWidget(page, 'Hilfe', 'textBrowser', (f) => f && f.visible && f.text.startsWith('Mit der Kurswaage'));
+        // The logo ends the text.
+        await click(page, 'Hilfe', 'textBrowser');
+        await page.keyboard.down('Control');
+        await page.keyboard.press('End');
+        await page.keyboard.up('Control');
+        const deadline = Date.now() + 5000;
+        while (!(await coloured(page, text)))
+            assert.ok(Date.now() < deadline, 'the help shows no picture at its end');
         const window = await widget(page, 'Hilfe', 'Hilfe');
         const viewport = page.viewport();
         assert.ok(window.x >= 0 && window.y >= 0 && window.x + window.width <= viewport.width
                   && window.y + window.height <= viewport.height, `help outside the page: ${JSON.stringify(window)}`);
         await click(page, 'Hilfe', 'pushButton');  // Schließen
-        await waitForWidget(page, 'Hilfe', 'Hilfe', (f) => f === null, 'stays open');
+        await waitForWidget(page, 'Hilfe', 'Hilfe', (f) => !f || !f.visible, 'stays open');
     },
 
     async 'Beenden ends the program, and the page says so'(page) {
@@ -145,24 +205,35 @@ const checks = {
     },
 };
 
-// A tablet held upright: the form fills the page's width and scrolls to
-// what lies beyond it; taps work.
+// A tablet held upright: the form fills the page; a tap on a points field
+// brings up the keyboard of digits, whose typing reaches the field, and
+// nothing above 15 is taken. Chromium's Input.insertText types as an
+// on-screen keyboard does: input events, no key codes; Android's keyboards
+// also send keys with the key code 229 ahead of their text.
 async function tablet() {
     const page = await openPage({ width: 768, height: 1024, hasTouch: true, isMobile: true });
     const form = await widget(page, 'Kurswaage', 'Kurswaage');
     assert.deepEqual([form.x, form.y, form.width, form.height], [0, 0, 768, 1024]);
-    const example = await widget(page, 'Kurswaage', 'pushButton_9');
-    let mark = await widget(page, 'Kurswaage', 'label_34');
-    assert.ok(mark.x + mark.width > 768, 'the form fits a tablet upright: no scrolling tried');
-    await page.touchscreen.tap(centre(example).x, centre(example).y);
-    await waitForWidget(page, 'Kurswaage', 'spinBox_48', (f) => f.text !== '0', 'a tap on Beispiel did nothing');
-    // Sideways with the wheel, over the form where no field takes it.
-    for (let i = 0; i < 20 && mark.x + mark.width > 768; ++i) {
-        await page.mouse.move(380, 1000);
-        await page.mouse.wheel({ deltaX: 120 });
-        mark = await widget(page, 'Kurswaage', 'label_34');
+    const field = centre(await widget(page, 'Kurswaage', 'spinBox'));
+    await page.touchscreen.tap(field.x, field.y);
+    await page.waitForFunction(() => document.activeElement && document.activeElement.inputMode === 'numeric', { timeout: 10000 })
+        .catch(() => assert.fail('a tap on a points field brings up no keyboard of digits'));
+    const keyboard = await page.createCDPSession();
+    // What the field holds goes first, as a student deletes it.
+    for (let i = 0; i < 3; ++i) {
+        await keyboard.send('Input.dispatchKeyEvent', { type: 'keyDown', key: 'Unidentified', windowsVirtualKeyCode: 229 });
+        await keyboard.send('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Unidentified', windowsVirtualKeyCode: 229 });
+        await page.evaluate(() => document.activeElement.dispatchEvent(new InputEvent('input', { inputType: 'deleteContentBackward' })));
     }
-    assert.ok(mark.x >= 0 && mark.x + mark.width <= 768, `the form does not scroll: ${JSON.stringify(mark)}`);
+    await keyboard.send('Input.insertText', { text: '1' });
+    await keyboard.send('Input.dispatchKeyEvent', { type: 'keyDown', key: 'Unidentified', windowsVirtualKeyCode: 229 });
+    await keyboard.send('Input.insertText', { text: '4' });
+    await keyboard.send('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Unidentified', windowsVirtualKeyCode: 229 });
+    await waitForWidget(page, 'Kurswaage', 'spinBox', (f) => f.text === '14', 'takes no typing of an on-screen keyboard');
+    await keyboard.send('Input.insertText', { text: '9' });
+    await new Promise((resolve) => setTimeout(resolve, 500));
+    assert.equal((await widget(page, 'Kurswaage', 'spinBox')).text, '14', 'the field took 149');
+    await keyboard.detach();
     if (screenshots)
         await page.screenshot({ path: `${screenshots}/chromium-768x1024.png` });
     await page.close();
@@ -177,6 +248,7 @@ async function offline() {
     assert.equal(caches, 1);
     await server.stop();
     await page.reload();
+    await switchScreenReaderOn(page);
     await waitForWidget(page, 'Kurswaage', 'pushButton_9', (found) => found && found.visible, 'no program offline');
     await page.close();
 }
@@ -199,7 +271,7 @@ for (const [name, check] of Object.entries(checks)) {
         await page.close();
     });
 }
-await run('a tablet upright: fills the page, scrolls, takes taps', tablet);
+await run('a tablet upright: fills the page; an on-screen keyboard types digits, nothing above 15', tablet);
 await run('offline after the first visit', offline);
 await run('no console error, no request elsewhere', () => assert.deepEqual(problems, []));
 await browser.close();

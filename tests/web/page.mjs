@@ -1,5 +1,7 @@
 // What the browser tests and the benchmark share: Debian's Chromium,
-// headless, drawing WebGL in software, and a way to the program's widgets.
+// headless, and a way to the program's widgets through the page's
+// accessibility tree.
+import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 
@@ -10,18 +12,41 @@ if (!modules)
     throw new Error('KURSWAAGE_NODE_MODULES names no node_modules folder');
 const puppeteer = createRequire(join(modules, '..', 'package.json'))('puppeteer-core');
 
-export function launchChromium() {
+// Headless, unless a screen reader is to read it: then in a window on the
+// display, with its accessibility tree given to the desktop's.
+export function launchChromium({ onDesktop = false } = {}) {
     return puppeteer.launch({
         executablePath: process.env.KURSWAAGE_CHROMIUM || '/usr/bin/chromium',
-        headless: true,
-        // No GPU here: SwiftShader draws Qt's WebGL.
-        args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader'],
+        headless: !onDesktop,
+        defaultViewport: onDesktop ? null : undefined,
+        args: ['--no-sandbox', '--no-first-run', '--disable-background-networking']
+            .concat(onDesktop ? ['--force-renderer-accessibility', '--start-maximized'] : []),
     });
 }
 
+// Switches the page's accessibility tree on as a screen-reader user does:
+// finds the switch by its German name and activates it.
+export async function switchScreenReaderOn(page) {
+    const button = await page.waitForSelector('aria/Bildschirmleser einschalten[role="button"]', { timeout: 60000 });
+    await button.evaluate((element) => element.click());
+}
+
+// Presses a button as a keyboard user of the page's tree does: moves the
+// focus to it by its name and presses Enter.
+export async function pressByKeyboard(page, name) {
+    const button = await page.waitForSelector(`aria/${name}[role="button"]`);
+    await page.waitForFunction((element) => element.getAttribute('aria-disabled') !== 'true', {}, button);
+    await button.focus();
+    await page.keyboard.press('Enter');
+}
+
+// The page's reader of the tree (form_reader.js), read into every page
+// before its own scripts.
+export const formReader = readFileSync(new URL('./form_reader.js', import.meta.url), 'utf8');
+
 // Where a widget of an open window is and what it shows, or null.
 export function widget(page, window, name) {
-    return page.evaluate((w, n) => window.kurswaage ? window.kurswaage.kurswaageWidget(w, n) : null, window, name);
+    return page.evaluate((w, n) => window.kurswaageWidget ? window.kurswaageWidget(w, n) : null, window, name);
 }
 
 // Waits until `test` holds for the widget's report.

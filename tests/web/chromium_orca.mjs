@@ -1,0 +1,28 @@
+// The site in Chromium on a desktop with a screen reader (started by
+// tests/screen_reader_session.py --browser): switches the page's tree on,
+// works the example through by keyboard, says "pressed Berechnen" once
+// the grade is in the page, and stays open until standard input closes,
+// while the screen reader's words are checked.
+//   node chromium_orca.mjs DIST_DIR
+import { once } from 'node:events';
+import { serve } from './serve.mjs';
+import { formReader, launchChromium, pressByKeyboard, switchScreenReaderOn, waitForWidget } from './page.mjs';
+
+const server = await serve(process.argv[2]);
+const browser = await launchChromium({ onDesktop: true });
+try {
+    const [page] = await browser.pages();
+    await page.evaluateOnNewDocument(formReader);
+    await page.goto(server.origin + '/');
+    await switchScreenReaderOn(page);
+    await waitForWidget(page, 'Kurswaage', 'pushButton_9', (found) => found && found.visible);
+    for (const step of ['Beispiel ', 'Prüfen, 1. KHJ', 'Prüfen, 2. KHJ', 'Prüfen, 3. KHJ', 'Zulassung', 'Abiturprüfung', 'Berechnen'])
+        await pressByKeyboard(page, step);
+    await page.waitForFunction(() => document.getElementById('ansage').textContent === 'Gesamtdurchschnitt: 2,1.');
+    console.log('pressed Berechnen');
+    process.stdin.resume();
+    await once(process.stdin, 'end');
+} finally {
+    await browser.close();
+    await server.stop();
+}
