@@ -136,10 +136,15 @@
         }
         // Qt's windows live in a shadow root inside the container, where
         // its switches come with each window that opens.
+        // Once one is pressed, the tree is there and no switch comes again.
         const shadow = document.getElementById('qt-shadow-container').shadowRoot;
         labelScreenReaderSwitches(shadow);
-        new MutationObserver(function () { labelScreenReaderSwitches(shadow); })
-            .observe(shadow, { childList: true, subtree: true });
+        const switches = new MutationObserver(function () { labelScreenReaderSwitches(shadow); });
+        switches.observe(shadow, { childList: true, subtree: true });
+        shadow.addEventListener('click', function (event) {
+            if (event.target.matches('button.hidden-visually-read-by-screen-reader'))
+                switches.disconnect();
+        }, true);
         // Every field that takes typing here takes points: phones show
         // their keyboard of digits for Qt's hidden field of typed text.
         for (const field of document.querySelectorAll('body > input'))

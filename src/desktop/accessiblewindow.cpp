@@ -4,12 +4,14 @@
 #include "announcedresult.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStringList>
 #include <QTextBrowser>
 
@@ -64,8 +66,19 @@ void makeAccessible(QWidget *window)
 #endif
     for (QPushButton *button : window->findChildren<QPushButton *>())
         button->installEventFilter(filter);
-    for (QAbstractSpinBox *spinBox : window->findChildren<QAbstractSpinBox *>())
+    for (QAbstractSpinBox *spinBox : window->findChildren<QAbstractSpinBox *>()) {
         spinBox->installEventFilter(filter);
+#ifdef Q_OS_WASM
+        // The page's tree takes a spin box's value from value events, which
+        // Qt sends for steps only, not for points typed or set.
+        if (auto *points = qobject_cast<QSpinBox *>(spinBox)) {
+            QObject::connect(points, QOverload<int>::of(&QSpinBox::valueChanged), points, [points](int value) {
+                QAccessibleValueChangeEvent event(points, value);
+                QAccessible::updateAccessibility(&event);
+            });
+        }
+#endif
+    }
     for (QComboBox *comboBox : window->findChildren<QComboBox *>()) {
         comboBox->installEventFilter(filter);
         // Screen readers say a combo box's choice when it gets the focus,

@@ -9,6 +9,7 @@ class QWidget;
 // - lists and help texts can be read line by line with the arrow keys,
 //   from the first line on when tabbed into;
 // - a new subject choice is said while the choice has the focus;
-// - in the browser, a window that opens takes the keyboard.
+// - in the browser, a window that opens takes the keyboard, and the page's
+//   accessibility tree hears of every new value of a spin box.
 // Call once, after the window's form is built.
 void makeAccessible(QWidget *window);

@@ -20,7 +20,7 @@ export function launchChromium({ onDesktop = false } = {}) {
         headless: !onDesktop,
         defaultViewport: onDesktop ? null : undefined,
         args: ['--no-sandbox', '--no-first-run', '--disable-background-networking']
-            .concat(onDesktop ? ['--force-renderer-accessibility', '--start-maximized'] : []),
+            .concat(onDesktop ? ['--force-renderer-accessibility', '--start-maximized', '--disable-features=Translate'] : []),
     });
 }
 
