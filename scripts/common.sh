@@ -114,8 +114,8 @@ make_debian_root() {
     printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d" && chmod +x "$root/usr/sbin/policy-rc.d"
 }
 
-# Runs "$2..." in the root $1 made by make_debian_root, with the project at
-# the same path as here, and /proc and /dev as this machine has them. The
+# Runs the command "$2" … in the root $1 made by make_debian_root, with the
+# project at the same path as here, and /proc and /dev as this machine has them. The
 # mounts live in a mount namespace of the command's own: they go when it
 # ends, however it ends. Only PATH, HOME, LANG and what the caller names in
 # ROOT_ENVIRONMENT (NAME=value words) reach it.
