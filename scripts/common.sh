@@ -115,9 +115,9 @@ make_debian_root() {
 }
 
 # Runs the command "$2" … in the root $1 made by make_debian_root, with the
-# project at the same path as here, and /proc and /dev as this machine has them. The
-# mounts live in a mount namespace of the command's own: they go when it
-# ends, however it ends. Only PATH, HOME, LANG and what the caller names in
+# project at the same path as here, and /proc and /dev as this machine has
+# them. The mounts live in a mount namespace of the command's own: they go
+# when it ends, however it ends. Only PATH, HOME, LANG and what the caller names in
 # ROOT_ENVIRONMENT (NAME=value words) reach it.
 run_in_root() {
     local root=$1
