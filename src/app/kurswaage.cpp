@@ -8,6 +8,7 @@
 #include "hilfe.h"
 #include "mainform.h"
 #include "muendlichenachpruefung.h"
+#include "screenfit.h"
 #include "subjectcatalogues.h"
 #include "verdictcolours.h"
 #include "ui_kurswaage.h"
@@ -15,6 +16,22 @@
 #include <QShortcut>
 
 #include <type_traits>
+
+namespace {
+
+// The form on a narrow screen, a tablet held upright: one column, the
+// half-year panel on top, the examinations, buttons and results below it,
+// then the admission line, its reason and the credit line. The admission
+// line's wide fixed gap closes up.
+const std::vector<GridPlace> kNarrowLayout = {
+    {"groupBox", 0, 1, 1, 1, Qt::AlignLeft},
+    {"gridLayout_2", 1, 1, 1, 1, Qt::AlignLeft},
+    {"horizontalLayout_3", 2, 1, 1, 1, {}},
+    {"label_22", 3, 1, 1, 1, {}},
+    {"label_17", 4, 1, 1, 1, Qt::AlignRight},
+};
+
+}  // namespace
 
 // The repeated widgets of the form, found once by the names in mainform.h.
 struct Kurswaage::RepeatedWidgets {
@@ -83,6 +100,7 @@ Kurswaage::Kurswaage(QWidget *parent)
         setOptionalRowEnabled(i, false);
     fillSubjectCatalogues(*ui);
     nameForScreenReaders();
+    setNarrowLayout(this, kNarrowLayout, {"horizontalLayout_3"});
     settleIntoDesktop(this);
 
     // F1 asks for help as in every desktop program.

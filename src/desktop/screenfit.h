@@ -1,15 +1,39 @@
 #pragma once
 
+#include <Qt>
+
+#include <vector>
+
 class QWidget;
 
+// Where one part of a form lies in the form's grid (the window's layout):
+// a widget or a layout of that grid, by object name.
+struct GridPlace {
+    const char *part;
+    int row;
+    int column;
+    int rowSpan;
+    int columnSpan;
+    Qt::Alignment alignment;
+};
+
+// A narrower layout of `window`'s form, for a screen too narrow for the
+// designed one: the parts named in `places` move there, the others stay.
+// In `relaxedRows`, layouts by object name, fixed gaps may close up.
+// Set before fitIntoScreen or showFillingScreen.
+void setNarrowLayout(QWidget *window, std::vector<GridPlace> places, std::vector<const char *> relaxedRows);
+
 // Keeps `window` inside the free area of its screen (without panels and
-// docks): a form larger than that area, at 150 % on a 1920 × 1080 screen
-// say, scrolls inside a window that fits. A form that fits is left exactly
-// as it is, its size and its widgets. Called once the form is complete.
+// docks). A form that fits is left exactly as it is, its size and its
+// widgets. A wider one, at 150 % on a 1920 × 1080 screen say, moves onto a
+// page that follows the window's width: in its narrow layout first, if it
+// has one, then smaller, down to 80 % of its size; the page scrolls only
+// where even that is too wide, and upwards and downwards. Called once the
+// form is complete.
 void fitIntoScreen(QWidget *window);
 
 // Shows `window` as the whole screen, without a frame of its own: in a
 // browser the page is the program, and the screen is the page's viewport.
-// The form scrolls once the viewport is smaller than it, a tablet held
-// upright or a phone, and follows the viewport when it changes.
+// The form follows the viewport as in fitIntoScreen, a tablet turned or a
+// phone, and keeps its designed height: the rest of the page stays empty.
 void showFillingScreen(QWidget *window);
