@@ -12,8 +12,10 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -25,6 +27,7 @@ private slots:
     void windowScalesUnrounded();
     void windowFitsTheScreen_data();
     void windowFitsTheScreen();
+    void mainFormWorksAtThisWidth();
 };
 
 void HighDpiTest::windowScalesUnrounded()
@@ -80,6 +83,48 @@ void HighDpiTest::windowFitsTheScreen()
         QWidget *hit = dialog->childAt(widget->mapTo(dialog.data(), widget->rect().center()));
         QVERIFY2(hit && (hit == widget || widget->isAncestorOf(hit)), qPrintable(widget->objectName()));
     }
+}
+
+// The main form as laid out for this screen: no sideways scrolling, no
+// widget over another, and the example clicked through by mouse, each
+// button scrolled into view first, ends in "2,1" with still nothing
+// sideways to scroll.
+void HighDpiTest::mainFormWorksAtThisWidth()
+{
+    Kurswaage form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *area = form.findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly);
+    QWidget *page = area ? area->widget() : &form;
+    const auto noSidewaysScrolling = [&] {
+        return !area || !area->horizontalScrollBar()->isVisible();
+    };
+    QTRY_VERIFY(noSidewaysScrolling());
+
+    QList<QWidget *> shown;
+    for (QWidget *widget : page->findChildren<QWidget *>()) {
+        if (widget->isVisibleTo(page) && !qobject_cast<QScrollBar *>(widget))
+            shown.append(widget);
+    }
+    const auto placed = [page](const QWidget *widget) { return QRect(widget->mapTo(page, QPoint()), widget->size()); };
+    for (int i = 0; i < shown.size(); ++i) {
+        for (int j = i + 1; j < shown.size(); ++j) {
+            if (shown[i]->isAncestorOf(shown[j]) || shown[j]->isAncestorOf(shown[i]))
+                continue;
+            QVERIFY2(!placed(shown[i]).intersects(placed(shown[j])),
+                     qPrintable(shown[i]->objectName() + " over " + shown[j]->objectName()));
+        }
+    }
+
+    for (const char *button : {"pushButton_9", "pushButton_7", "pushButton_6", "pushButton_8", "pushButton_4",
+                               "pushButton_5", "pushButton"}) {
+        auto *target = formdriver::find<QAbstractButton>(&form, button);
+        if (area)
+            area->ensureWidgetVisible(target, 0, 0);
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+    QCOMPARE(formdriver::find<QLabel>(&form, "label_34")->text(), QStringLiteral("2,1"));
+    QTRY_VERIFY(noSidewaysScrolling());
 }
 
 int main(int argc, char *argv[])

@@ -241,8 +241,9 @@ private:
 
 FormFitter *fitterOf(QWidget *window)
 {
-    if (auto *fitter = window->findChild<FormFitter *>(QStringLiteral("formFitter"), Qt::FindDirectChildrenOnly))
-        return fitter;
+    // Found by its name: the fitter is no Q_OBJECT of its own.
+    if (QObject *fitter = window->findChild<QObject *>(QStringLiteral("formFitter"), Qt::FindDirectChildrenOnly))
+        return static_cast<FormFitter *>(fitter);
     return new FormFitter(window);
 }
 
