@@ -205,6 +205,8 @@ for name, check in [("loads", load), ("the example ends in 2,1", example), ("the
     except Exception as error:  # noqa: BLE001 - every check reports, then the next one runs
         failures += 1
         print(f"FAIL {name}: {error}", flush=True)
+        if screenshots:
+            screenshot(screenshots / f"webkit-failed-{check.__name__}.png")
 if problems:
     failures += 1
     print("FAIL no console error, no request elsewhere:", *problems, sep="\n  ")
