@@ -39,7 +39,7 @@ async function openPage(viewport) {
 }
 
 async function click(page, window, name) {
-    const found = await waitForWidget(page, window, name, (f) => f && f.visible && f.enabled, 'not clickable');
+    const found = await waitForWidget(page, window, name, (f) => f && f.visible && f.enabled && f.onTop, 'not clickable');
     const { x, y } = centre(found);
     await page.mouse.click(x, y);
 }

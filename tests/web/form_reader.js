@@ -5,7 +5,8 @@
 // application down ("QApplication.Kurswaage.groupBox.spinBox_3").
 //   kurswaageWidget("Kurswaage", "pushButton_9")
 // answers where it is (CSS pixels), what it shows or says, whether it can
-// be used and is shown; or null. A window's elements go when it closes.
+// be used, is shown, and lies on top where a click would go; or null. A
+// window's elements go when it closes.
 'use strict';
 window.kurswaageWidget = function (windowName, name) {
     const host = document.getElementById('qt-shadow-container');
@@ -21,6 +22,10 @@ window.kurswaageWidget = function (windowName, name) {
     // element of Qt's that holds the tree.
     const shown = name === windowName ? found.closest('.qt-window') : found;
     const box = shown.getBoundingClientRect();
+    // A click at the widget's centre reaches it: the window on top there is
+    // its own, not one still closing above it, say.
+    const top = host.shadowRoot.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2);
+    const onTop = !!top && top.closest('.qt-window') === found.closest('.qt-window');
     const field = found.tagName === 'INPUT' && found.type !== 'radio' && found.type !== 'checkbox';
     return {
         x: box.x, y: box.y, width: box.width, height: box.height,
@@ -28,5 +33,6 @@ window.kurswaageWidget = function (windowName, name) {
         name: found.getAttribute('aria-label'),
         enabled: found.getAttribute('aria-disabled') !== 'true',
         visible: found.getAttribute('aria-hidden') !== 'true' && box.width > 0,
+        onTop,
     };
 };

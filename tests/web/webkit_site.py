@@ -115,7 +115,8 @@ def xdotool(*args):
 
 
 def click(window_name, name):
-    found = wait_for(window_name, name, lambda f: f and f.get("visible") and f.get("enabled"), "not clickable")
+    found = wait_for(window_name, name, lambda f: f and f.get("visible") and f.get("enabled") and f.get("onTop"),
+                     "not clickable")
     origin_x, origin_y = view.get_window().get_origin()[1:]
     xdotool("mousemove", str(origin_x + found["x"] + found["width"] // 2),
             str(origin_y + found["y"] + found["height"] // 2), "click", "1")
