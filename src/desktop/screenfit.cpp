@@ -111,14 +111,16 @@ public:
         return arrange(useNarrow, tried);
     }
 
-    // Fits the page to the room its scroll area has, and to the room
-    // without the vertical scroll bar where the form is taller than that.
-    void fitToArea()
+    // Fits the form to `room` on its page, and to the room beside the
+    // vertical scroll bar where it is taller than that; answers the width it
+    // then takes, that scroll bar included.
+    int fitToRoom(const QSize &room)
     {
-        const QSize room = area->maximumViewportSize();
-        fitTo(room.width());
-        if (formHeight() > room.height())
-            fitTo(room.width() - area->verticalScrollBar()->sizeHint().width());
+        const int width = fitTo(room.width());
+        if (formHeight() <= room.height())
+            return width;
+        const int bar = area->verticalScrollBar()->sizeHint().width();
+        return fitTo(room.width() - bar) + bar;
     }
 
     // The height the form needs at its present width.
@@ -132,7 +134,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == area && event->type() == QEvent::Resize)
-            fitToArea();
+            fitToRoom(area->maximumViewportSize());
         return QObject::eventFilter(watched, event);
     }
 
@@ -299,12 +301,8 @@ void fitIntoScreen(QWidget *window)
     FormFitter *fitter = fitterOf(window);
     // As wide as the form, as far as the screen allows; as high as it is
     // then, and its scroll bar where even that is too high.
-    int width = fitter->fitTo(std::min(wanted.width(), free.width()));
+    const int width = fitter->fitToRoom(QSize(std::min(wanted.width(), free.width()), free.height()));
     int height = fitter->formHeight();
-    if (height > free.height()) {
-        width = fitter->fitTo(std::min(wanted.width(), free.width()) - area->verticalScrollBar()->sizeHint().width())
-              + area->verticalScrollBar()->sizeHint().width();
-    }
     if (width > free.width())
         height += area->horizontalScrollBar()->sizeHint().height();
     window->resize(QSize(width + kRounding, std::max(height, wanted.height()) + kRounding).boundedTo(free));
