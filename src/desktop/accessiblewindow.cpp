@@ -98,3 +98,20 @@ void makeAccessible(QWidget *window)
         });
     }
 }
+
+void widgetsMoved(QWidget *window)
+{
+#ifdef Q_OS_WASM
+    static const char *const pending = "kurswaageWidgetsMoved";
+    if (!QAccessible::isActive() || window->property(pending).toBool())
+        return;
+    window->setProperty(pending, true);
+    QMetaObject::invokeMethod(window, [window] {
+        window->setProperty(pending, false);
+        QAccessibleEvent moved(window, QAccessible::LocationChanged);
+        QAccessible::updateAccessibility(&moved);
+    }, Qt::QueuedConnection);
+#else
+    Q_UNUSED(window)
+#endif
+}

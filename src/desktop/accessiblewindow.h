@@ -13,3 +13,9 @@ class QWidget;
 //   accessibility tree hears of every new value of a spin box.
 // Call once, after the window's form is built.
 void makeAccessible(QWidget *window);
+
+// In the browser the page's tree places an element once, when its widget
+// is shown. After the widgets of `window` move (laid out anew, scrolled),
+// this places them all again, once for all the events in hand. A desktop's
+// screen reader asks where a widget is when it needs to know.
+void widgetsMoved(QWidget *window);

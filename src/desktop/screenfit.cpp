@@ -1,5 +1,7 @@
 #include "screenfit.h"
 
+#include "accessiblewindow.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
@@ -8,6 +10,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QScroller>
 #include <QSpacerItem>
 #include <QWidget>
 
@@ -91,7 +94,14 @@ public:
     }
 
     // The page the form moves onto, once it does not fit as designed.
-    void setPage(QScrollArea *area) { this->area = area; area->installEventFilter(this); }
+    void setPage(QScrollArea *area)
+    {
+        this->area = area;
+        area->installEventFilter(this);
+        area->widget()->installEventFilter(this);
+        for (QScrollBar *bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+            connect(bar, &QScrollBar::valueChanged, this, [this] { widgetsMoved(window); });
+    }
 
     // The form as wide as `width` allows; answers its width then.
     int fitTo(int width)
@@ -135,6 +145,8 @@ protected:
     {
         if (watched == area && event->type() == QEvent::Resize)
             fitToRoom(area->maximumViewportSize());
+        else if (watched == area->widget() && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize))
+            widgetsMoved(window);
         return QObject::eventFilter(watched, event);
     }
 
@@ -273,6 +285,8 @@ QScrollArea *moveOntoScrollingPage(QWidget *window)
     // Not a stop of its own for Tab: the form's first field keeps the focus
     // it gets on opening. Tabbing on scrolls the focused widget into view.
     area->setFocusPolicy(Qt::NoFocus);
+    // A finger drags the page, as on every tablet; a tap still presses.
+    QScroller::grabGesture(area->viewport(), QScroller::TouchGesture);
     auto *frame = new QVBoxLayout(window);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(area);
