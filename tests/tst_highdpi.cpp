@@ -86,7 +86,7 @@ void HighDpiTest::windowFitsTheScreen()
 }
 
 // The main form as laid out for this screen: no sideways scrolling, no
-// widget over another, and the example clicked through by mouse, each
+// widget over another, text no smaller than 80 %, and the example clicked through by mouse, each
 // button scrolled into view first, ends in "2,1" with still nothing
 // sideways to scroll.
 void HighDpiTest::mainFormWorksAtThisWidth()
@@ -125,6 +125,16 @@ void HighDpiTest::mainFormWorksAtThisWidth()
     }
     QCOMPARE(formdriver::find<QLabel>(&form, "label_34")->text(), QStringLiteral("2,1"));
     QTRY_VERIFY(noSidewaysScrolling());
+
+    // Its text as the desktop's where the form fits as designed; shrunk to
+    // no less than 80 % where it does not.
+    QLabel desktopText;
+    const double textScale = double(QFontInfo(formdriver::find<QLabel>(&form, "label")->font()).pixelSize())
+        / QFontInfo(desktopText.font()).pixelSize();
+    if (area)
+        QVERIFY2(textScale >= 0.79 && textScale <= 1, qPrintable(QString::number(textScale)));
+    else
+        QCOMPARE(textScale, 1.0);
 }
 
 int main(int argc, char *argv[])

@@ -4,7 +4,7 @@
 //   node chromium_site.mjs DIST_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import { serve } from './serve.mjs';
-import { centre, formReader, launchChromium, pressByKeyboard, switchScreenReaderOn, waitForWidget, widget } from './page.mjs';
+import { centre, formReader, launchChromium, pressByKeyboard, session, showsValue, switchScreenReaderOn, waitForWidget, widget } from './page.mjs';
 
 const [dist, screenshots] = process.argv.slice(2);
 const server = await serve(dist);
@@ -86,13 +86,13 @@ async function coloured(page, found) {
     return (await pixels(page, found)).coloured;
 }
 
-// Waits until the widget holds `text` and it is drawn: the browser shows
+// Waits until the widget shows `value` and it is drawn: the browser shows
 // Qt's next frame a little after the text is set, as a user sees it.
-async function shows(page, window, name, text) {
-    const found = await waitForWidget(page, window, name, (f) => f && f.text === text, `does not show ${JSON.stringify(text)}`);
+async function shows(page, window, name, value) {
+    const found = await waitForWidget(page, window, name, (f) => showsValue(f, value), `does not show ${JSON.stringify(value)}`);
     const deadline = Date.now() + 5000;
     while (!(await inked(page, found))) {
-        assert.ok(Date.now() < deadline, `${name} shows ${text} in its text, but nothing is drawn`);
+        assert.ok(Date.now() < deadline, `${name} shows ${value} in its text, but nothing is drawn`);
         await new Promise((resolve) => setTimeout(resolve, 100));
     }
 }
@@ -118,34 +118,14 @@ function listen(page) {
 }
 
 const checks = {
-    async 'the example, clicked through, ends in 2,1'(page) {
-        await click(page, 'Kurswaage', 'pushButton_9');  // Beispiel
-        for (const check of ['pushButton_7', 'pushButton_6', 'pushButton_8', 'pushButton_4'])
-            await click(page, 'Kurswaage', check);
-        await shows(page, 'Kurswaage', 'label_22', 'Begründung der Zulassung: Du bist zugelassen.');
-        await click(page, 'Kurswaage', 'pushButton_5');  // Abiturprüfung
-        await shows(page, 'Kurswaage', 'label_30', 'Ergebnis der Abiturprüfungen: bestanden');
-        await click(page, 'Kurswaage', 'pushButton');  // Berechnen
-        await shows(page, 'Kurswaage', 'label_34', 'Gesamtdurchschnitt: 2,1');
-        if (screenshots)
-            await page.screenshot({ path: `${screenshots}/chromium-${page.viewport().width}x${page.viewport().height}.png` });
-    },
-
     async 'a screen reader: the example by keyboard, German names in the tree, every result said'(page) {
         await listen(page);
-        await pressByKeyboard(page, 'Beispiel ');  // its caption ends in a blank
-        for (const step of ['Prüfen, 1. KHJ', 'Prüfen, 2. KHJ', 'Prüfen, 3. KHJ', 'Zulassung', 'Abiturprüfung', 'Berechnen'])
-            await pressByKeyboard(page, step);
-        await page.waitForFunction(() => window.heard.at(-1) === 'Gesamtdurchschnitt: 2,1.', { timeout: 10000 })
+        for (const step of session.example)
+            await pressByKeyboard(page, step.name);
+        const said = session.example.filter((step) => step.says).map((step) => step.says);
+        await page.waitForFunction((last) => window.heard.at(-1) === last, { timeout: 10000 }, said.at(-1))
             .catch(async () => assert.fail(`the live region said: ${JSON.stringify(await page.evaluate(() => window.heard))}`));
-        assert.deepEqual(await page.evaluate(() => window.heard), [
-            'Durchschnitt 1. KHJ: 10.6. bestanden.',
-            'Durchschnitt 2. KHJ: 10.6. bestanden.',
-            'Durchschnitt 3. KHJ: 10.6. bestanden. unter 05 NP im 9. Fach.',
-            'Durchschnitt 4. KHJ: 10.6. bestanden. Zur Abiturprüfung zugelassen: ja. Begründung der Zulassung: Du bist zugelassen.',
-            'Abiturprüfungen bestanden: ja. Ergebnis der Abiturprüfungen: bestanden.',
-            'Gesamtdurchschnitt: 2,1.',
-        ]);
+        assert.deepEqual(await page.evaluate(() => window.heard), said);
         const tree = await readTree(page);
         for (const node of ['button Prüfen, 1. KHJ', 'button Abiturprüfung', 'spinbutton Fach 1, 1. KHJ = 10',
                             'combobox Fach 1, Fachwahl', 'radio nein', 'textbox Gesamtdurchschnitt: 2,1'])
@@ -162,40 +142,44 @@ const checks = {
         assert.ok(Number(typed.text) <= 15, `the spin box took ${typed.text}`);
     },
 
-    async 'the calculator computes 8.33333 for 10 and 5, modal, and closes'(page) {
-        await click(page, 'Kurswaage', 'pushButton_17');  // mdl.
-        await waitForWidget(page, 'muendlicheNachpruefung', 'muendlicheNachpruefung', (f) => f && f.visible, 'does not open');
-        await typeInto(page, 'muendlicheNachpruefung', 'spinBox', '10');
-        await typeInto(page, 'muendlicheNachpruefung', 'spinBox_2', '5');
+    async 'the calculator computes, modal, and closes'(page) {
+        const { open, window, type, press, shows: results, close } = session.calculator;
+        await click(page, 'Kurswaage', open);
+        await waitForWidget(page, window, window, (f) => f && f.visible, 'does not open');
+        for (const [field, text] of Object.entries(type))
+            await typeInto(page, window, field, text);
         // The form below takes no click while the calculator is open.
-        const example = centre(await widget(page, 'Kurswaage', 'pushButton_9'));
+        const example = centre(await widget(page, 'Kurswaage', session.example[0].press));
         await page.mouse.click(example.x, example.y);
-        await click(page, 'muendlicheNachpruefung', 'pushButton_4');  // errechnen
-        await waitForWidget(page, 'muendlicheNachpruefung', 'label_5', (f) => f && f.text.endsWith('8.33333'), 'shows no 8.33333');
+        await click(page, window, press);
+        for (const [name, value] of Object.entries(results))
+            await shows(page, window, name, value);
         assert.equal((await widget(page, 'Kurswaage', 'spinBox_48')).text, '0', 'the form took a click under the calculator');
-        await click(page, 'muendlicheNachpruefung', 'pushButton_3');  // Verlassen
-        await waitForWidget(page, 'muendlicheNachpruefung', 'muendlicheNachpruefung', (f) => !f || !f.visible, 'stays open');
-        await click(page, 'Kurswaage', 'pushButton_9');
+        await click(page, window, close);
+        await waitForWidget(page, window, window, (f) => !f || !f.visible, 'stays open');
+        await click(page, 'Kurswaage', session.example[0].press);
         await waitForWidget(page, 'Kurswaage', 'spinBox_48', (f) => f.text !== '0', 'the form takes no click after the calculator');
     },
 
     async 'the help opens above the form with its picture and closes'(page) {
-        await click(page, 'Kurswaage', 'pushButton_2');  // Hilfe
-        const text = await waitForWidget(page, 'Hilfe', 'textBrowser', (f) => f && f.visible && f.text.startsWith('Mit der Kurswaage'));
+        const { open, window: help, begins, close } = session.help;
+        await click(page, 'Kurswaage', open);
+        const [[name, beginning]] = Object.entries(begins);
+        const text = await waitForWidget(page, help, name, (f) => f && f.visible && f.text.startsWith(beginning));
         // The logo ends the text.
-        await click(page, 'Hilfe', 'textBrowser');
+        await click(page, help, name);
         await page.keyboard.down('Control');
         await page.keyboard.press('End');
         await page.keyboard.up('Control');
         const deadline = Date.now() + 5000;
         while (!(await coloured(page, text)))
             assert.ok(Date.now() < deadline, 'the help shows no picture at its end');
-        const window = await widget(page, 'Hilfe', 'Hilfe');
+        const window = await widget(page, help, help);
         const viewport = page.viewport();
         assert.ok(window.x >= 0 && window.y >= 0 && window.x + window.width <= viewport.width
                   && window.y + window.height <= viewport.height, `help outside the page: ${JSON.stringify(window)}`);
-        await click(page, 'Hilfe', 'pushButton');  // Schließen
-        await waitForWidget(page, 'Hilfe', 'Hilfe', (f) => !f || !f.visible, 'stays open');
+        await click(page, help, close);
+        await waitForWidget(page, help, help, (f) => !f || !f.visible, 'stays open');
     },
 
     async 'Beenden ends the program, and the page says so'(page) {
@@ -234,9 +218,79 @@ async function tablet() {
     await new Promise((resolve) => setTimeout(resolve, 500));
     assert.equal((await widget(page, 'Kurswaage', 'spinBox')).text, '14', 'the field took 149');
     await keyboard.detach();
-    if (screenshots)
-        await page.screenshot({ path: `${screenshots}/chromium-768x1024.png` });
     await page.close();
+}
+
+// Drags the page as a finger does, slowly, and holds still before letting
+// go, so that it stops where the finger did.
+async function drag(page, from, by) {
+    await page.touchscreen.touchStart(from.x, from.y);
+    for (let step = 1; step <= 10; ++step)
+        await page.touchscreen.touchMove(from.x - by.dx * step / 10, from.y - by.dy * step / 10);
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    await page.touchscreen.touchEnd();
+}
+
+// Scrolls the form until the widget is in view: by finger on a touch
+// screen, else by the mouse wheel; then waits until it stands still.
+async function reach(page, screen, name) {
+    for (let attempt = 0; attempt < 30; ++attempt) {
+        const out = await page.evaluate((n) => window.kurswaageOutOfView('Kurswaage', n), name);
+        assert.ok(out, `${name} is not on the scrolling page`);
+        if (!out.dx && !out.dy)
+            return;
+        const view = out.viewport;
+        const from = { x: view.x + view.width / 2, y: view.y + view.height / 2 };
+        const clamp = (value, limit) => Math.max(-limit, Math.min(limit, value));
+        const by = { dx: clamp(out.dx, view.width / 3), dy: clamp(out.dy, view.height / 3) };
+        if (screen.touch) {
+            await drag(page, from, by);
+        } else {
+            await page.mouse.move(from.x, from.y);
+            await page.mouse.wheel({ deltaX: by.dx, deltaY: by.dy });
+        }
+        let last = null;
+        for (let still = 0; still < 3;) {
+            await new Promise((resolve) => setTimeout(resolve, 100));
+            const now = JSON.stringify(await widget(page, 'Kurswaage', name));
+            still = now === last ? still + 1 : 0;
+            last = now;
+        }
+    }
+    assert.fail(`${name} cannot be scrolled into view`);
+}
+
+// The example on a page of one screen's size, by taps on a touch screen,
+// else by clicks: the form lies inside the page's width (a phone may
+// scroll sideways where the smallest form is wider), no control overlaps
+// another, every button is reached by scrolling, and the grade comes out.
+// Answers the height of the form's first button, for the size of its text.
+async function workThroughOn(screen) {
+    const { width, height, touch } = screen;
+    const page = await openPage({ width, height, hasTouch: !!touch, isMobile: !!touch });
+    try {
+        const form = await widget(page, 'Kurswaage', 'Kurswaage');
+        assert.deepEqual([form.x, form.y, form.width, form.height], [0, 0, width, height], 'the form does not fill the page');
+        const problems = (await page.evaluate((w) => window.kurswaageLayoutProblems('Kurswaage', w), width))
+            .filter((problem) => !(screen.sideways && problem.includes('beyond')));
+        assert.deepEqual(problems, []);
+        for (const step of session.example) {
+            await reach(page, screen, step.press);
+            const found = await waitForWidget(page, 'Kurswaage', step.press, (f) => f && f.visible && f.enabled && f.onTop, 'not pressable');
+            const { x, y } = centre(found);
+            await (touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
+            for (const [name, value] of Object.entries(step.shows || {})) {
+                await reach(page, screen, name);
+                await shows(page, 'Kurswaage', name, value);
+            }
+        }
+        if (screenshots)
+            await page.screenshot({ path: `${screenshots}/chromium-${width}x${height}.png` });
+        await reach(page, screen, session.example[0].press);
+        return (await widget(page, 'Kurswaage', session.example[0].press)).height;
+    } finally {
+        await page.close();
+    }
 }
 
 // With the server gone, a reload comes from the service worker's copy.
@@ -264,6 +318,16 @@ async function run(name, check) {
     }
 }
 
+// Every screen of the table; the text on none smaller than 80 % of the
+// largest's (the form shrinks no further).
+const buttonHeights = [];
+for (const screen of session.screens)
+    await run(`${screen.what}, ${screen.width}×${screen.height}: the whole form, the example by ${screen.touch ? 'taps' : 'clicks'} ends in 2,1`,
+              async () => buttonHeights.push(await workThroughOn(screen)));
+await run('no text smaller than 80 % of the designed size', () => {
+    assert.equal(buttonHeights.length, session.screens.length, 'not every screen was worked through');
+    assert.ok(Math.min(...buttonHeights) >= 0.8 * Math.max(...buttonHeights) - 1, `button heights ${buttonHeights}`);
+});
 for (const [name, check] of Object.entries(checks)) {
     await run(name, async () => {
         const page = await openPage({ width: 1400, height: 800 });

@@ -36,3 +36,53 @@ window.kurswaageWidget = function (windowName, name) {
         onTop,
     };
 };
+
+// The boxes of a window's controls as shown: buttons, fields, choices and
+// texts, not the panels and pages that hold them.
+function controlsOf(host, windowName) {
+    return [...host.shadowRoot.querySelectorAll('button[id], input[id], textarea[id], [role="combobox"][id]')]
+        .filter((element) => element.id.split('.').includes(windowName) && element.getAttribute('aria-hidden') !== 'true')
+        .map((element) => ({ name: element.id.split('.').pop(), box: element.getBoundingClientRect() }))
+        .filter((control) => control.box.width > 0 && control.box.height > 0);
+}
+
+// What is wrong with a window's layout on a page `width` CSS pixels wide:
+// controls beyond its edges, and controls that overlap. Positions are the
+// form's, scrolled or not, as its widgets lie on its page.
+window.kurswaageLayoutProblems = function (windowName, width) {
+    const host = document.getElementById('qt-shadow-container');
+    const controls = controlsOf(host, windowName);
+    const problems = [];
+    for (const { name, box } of controls) {
+        if (box.left < -0.5 || box.right > width + 0.5)
+            problems.push(`${name} lies beyond the page's width: ${Math.round(box.left)}..${Math.round(box.right)}`);
+    }
+    for (let i = 0; i < controls.length; ++i) {
+        for (let j = i + 1; j < controls.length; ++j) {
+            const [a, b] = [controls[i].box, controls[j].box];
+            const across = Math.min(a.right, b.right) - Math.max(a.left, b.left);
+            const down = Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top);
+            if (across > 0.5 && down > 0.5)
+                problems.push(`${controls[i].name} overlaps ${controls[j].name}`);
+        }
+    }
+    return problems;
+};
+
+// How far the page must scroll, in CSS pixels, to bring a widget's centre
+// into the part of the page one sees (the scrolling page's viewport, which
+// the scroll bars do not cover); 0, 0 where it is in view.
+window.kurswaageOutOfView = function (windowName, name) {
+    const host = document.getElementById('qt-shadow-container');
+    const viewport = [...host.shadowRoot.querySelectorAll('[id$=".screenFit.qt_scrollarea_viewport"]')]
+        .find((element) => element.id.split('.').includes(windowName));
+    const found = window.kurswaageWidget(windowName, name);
+    if (!viewport || !found)
+        return null;
+    const view = viewport.getBoundingClientRect();
+    const [x, y] = [found.x + found.width / 2, found.y + found.height / 2];
+    const margin = 8;
+    const off = (at, from, to) => (at < from + margin ? at - from - margin : at > to - margin ? at - to + margin : 0);
+    return { dx: off(x, view.left, view.right), dy: off(y, view.top, view.bottom),
+             viewport: { x: view.x, y: view.y, width: view.width, height: view.height } };
+};

@@ -44,6 +44,15 @@ export async function pressByKeyboard(page, name) {
 // before its own scripts.
 export const formReader = readFileSync(new URL('./form_reader.js', import.meta.url), 'utf8');
 
+// What a session walks through, and what each step shows and says.
+export const session = JSON.parse(readFileSync(new URL('../session.json', import.meta.url), 'utf8'));
+
+// Whether a widget's text shows `value`: a result's text in the tree is
+// its caption and then its value.
+export function showsValue(found, value) {
+    return !!found && (found.text === value || found.text.endsWith(' ' + value));
+}
+
 // Where a widget of an open window is and what it shows, or null.
 export function widget(page, window, name) {
     return page.evaluate((w, n) => window.kurswaageWidget ? window.kurswaageWidget(w, n) : null, window, name);
