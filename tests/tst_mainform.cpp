@@ -1,12 +1,14 @@
 // The main form as the student meets it: the table of widget names the
 // dialog works by matches the form, the spin boxes accept 0 to 15 only,
-// Tab goes across a row, and each button opens what it stands for. (That
-// "Zurücksetzen" brings everything back, the random sessions check;
+// Tab goes across a row, each button opens what it stands for, and the
+// example comes out right with eleven and twelve subjects. (That
+// "Zurücksetzen" brings every value back, the random sessions check;
 // leaving the program, tst_session.)
 #include "formdriver.h"
 #include "kurswaage.h"
 #include "mainform.h"
 
+#include <QLabel>
 #include <QSpinBox>
 #include <QTest>
 
@@ -31,6 +33,8 @@ private slots:
     void tabGoesAcrossRowOne();
     void buttonsOpenTheirSteps_data();
     void buttonsOpenTheirSteps();
+    void elevenAndTwelveSubjects_data();
+    void elevenAndTwelveSubjects();
 };
 
 // The table the dialog finds its widgets by: every row's points stand on
@@ -107,6 +111,8 @@ void MainFormTest::buttonsOpenTheirSteps_data()
     QTest::newRow("the first check opens the second") << QStringList{"pushButton_7"} << "pushButton_6" << true;
     QTest::newRow("but not the third") << QStringList{"pushButton_7"} << "pushButton_8" << false;
     QTest::newRow("Leeren closes it again") << QStringList{"pushButton_7", "pushButton_13"} << "pushButton_6" << false;
+    QTest::newRow("Zurücksetzen closes the later steps") << QStringList{"pushButton_7", "pushButton_10"} << "pushButton_6" << false;
+    QTest::newRow("and rows 11, 12") << QStringList{"pushButton_11", "pushButton_12", "pushButton_10"} << row12 << false;
     QTest::newRow("doppelt wichten once") << QStringList{"pushButton_18"} << "pushButton_18" << false;
 }
 
@@ -118,6 +124,40 @@ void MainFormTest::buttonsOpenTheirSteps()
     for (const QString &button : clicks)
         formdriver::click(form.data(), qPrintable(button));
     QCOMPARE(this->widget(widget)->isEnabled(), enabled);
+}
+
+// The example candidate with an eleventh and a twelfth subject, with and
+// without subjects 1 and 2 counted twice: the half-year averages and
+// Block I by hand (Block I: 40 x sum / courses counted, rounded; the
+// doubled courses count twice, in the sum and in the courses counted).
+void MainFormTest::elevenAndTwelveSubjects_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("averages");
+    QTest::addColumn<int>("blockOne");
+    const QStringList eleven{"10.5455", "10.4545", "10.6364", "10.7273"};
+    const QStringList twelve{"10.3333", "10.3333", "10.4167", "10.5"};
+    QTest::newRow("11: 466 over 44") << QStringList{"pushButton_11"} << eleven << 424;
+    QTest::newRow("11 doubled: 541 over 52") << QStringList{"pushButton_11", "pushButton_18"} << eleven << 416;
+    QTest::newRow("12: 499 over 48") << QStringList{"pushButton_11", "pushButton_12"} << twelve << 416;
+    QTest::newRow("12 doubled: 574 over 56") << QStringList{"pushButton_11", "pushButton_12", "pushButton_18"} << twelve << 410;
+}
+
+void MainFormTest::elevenAndTwelveSubjects()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, averages);
+    QFETCH(int, blockOne);
+    for (const QString &button : options)
+        formdriver::click(form.data(), qPrintable(button));
+    formdriver::workThroughExample(form.data());
+    QStringList shown;
+    for (const mainform::HalfYearColumn &column : mainform::kColumns)
+        shown << widget<QLabel>(column.average)->text();
+    QCOMPARE(shown, averages);
+    QCOMPARE(form->evaluationState().blockOnePoints, blockOne);
+    QCOMPARE(widget<QLabel>("label_22")->text(), QStringLiteral("Du bist zugelassen."));
+    QCOMPARE(widget<QLabel>("label_34")->text(), QStringLiteral("2,1"));  // 216 + 410 to 424: 626 to 640
 }
 
 QTEST_MAIN(MainFormTest)
