@@ -102,8 +102,10 @@ void makeAccessible(QWidget *window)
 void widgetsMoved(QWidget *window)
 {
 #ifdef Q_OS_WASM
+    // Qt's platform for browsers never reports itself active; until the
+    // page's tree is switched on it drops the event at once.
     static const char *const pending = "kurswaageWidgetsMoved";
-    if (!QAccessible::isActive() || window->property(pending).toBool())
+    if (window->property(pending).toBool())
         return;
     window->setProperty(pending, true);
     QMetaObject::invokeMethod(window, [window] {

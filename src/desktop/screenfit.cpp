@@ -285,8 +285,18 @@ QScrollArea *moveOntoScrollingPage(QWidget *window)
     // Not a stop of its own for Tab: the form's first field keeps the focus
     // it gets on opening. Tabbing on scrolls the focused widget into view.
     area->setFocusPolicy(Qt::NoFocus);
-    // A finger drags the page, as on every tablet; a tap still presses.
-    QScroller::grabGesture(area->viewport(), QScroller::TouchGesture);
+#ifdef Q_OS_WASM
+    // A finger drags the page, as on every tablet; a tap still presses. A
+    // press waits a moment for the finger to move, so that a drag that
+    // starts on a points field's arrow scrolls instead of counting up. The
+    // page stops at its ends, without bouncing past them: a tap during the
+    // bounce would only stop it.
+    QScroller::grabGesture(area->viewport(), QScroller::LeftMouseButtonGesture);
+    QScrollerProperties scrolling = QScroller::scroller(area->viewport())->scrollerProperties();
+    for (auto policy : {QScrollerProperties::HorizontalOvershootPolicy, QScrollerProperties::VerticalOvershootPolicy})
+        scrolling.setScrollMetric(policy, QVariant::fromValue(QScrollerProperties::OvershootAlwaysOff));
+    QScroller::scroller(area->viewport())->setScrollerProperties(scrolling);
+#endif
     auto *frame = new QVBoxLayout(window);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(area);

@@ -242,7 +242,9 @@ async function reach(page, screen, name) {
         const view = out.viewport;
         const from = { x: view.x + view.width / 2, y: view.y + view.height / 2 };
         const clamp = (value, limit) => Math.max(-limit, Math.min(limit, value));
-        const by = { dx: clamp(out.dx, view.width / 3), dy: clamp(out.dy, view.height / 3) };
+        // Towards the middle, a third of the view at a time.
+        const by = { dx: out.dx ? clamp(out.toMiddle.dx, view.width / 3) : 0,
+                     dy: out.dy ? clamp(out.toMiddle.dy, view.height / 3) : 0 };
         if (screen.touch) {
             await drag(page, from, by);
         } else {
@@ -279,6 +281,10 @@ async function workThroughOn(screen) {
             const found = await waitForWidget(page, 'Kurswaage', step.press, (f) => f && f.visible && f.enabled && f.onTop, 'not pressable');
             const { x, y } = centre(found);
             await (touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
+            // A finger's next touch comes no sooner than a quick student's:
+            // within a quarter of a second Qt's scrolling takes it for
+            // part of the tap before and loses it.
+            await new Promise((resolve) => setTimeout(resolve, 300));
             for (const [name, value] of Object.entries(step.shows || {})) {
                 await reach(page, screen, name);
                 await shows(page, 'Kurswaage', name, value);

@@ -8,6 +8,16 @@
 // be used, is shown, and lies on top where a click would go; or null. A
 // window's elements go when it closes.
 'use strict';
+// Where a widget lies: its element's place, with the size Qt gave it. A
+// browser adds its own padding and border to a field's element around it.
+function widgetBox(element) {
+    const box = element.getBoundingClientRect();
+    const [width, height] = [parseFloat(element.style.width), parseFloat(element.style.height)];
+    if (!(width >= 0 && height >= 0))
+        return box;
+    return { x: box.x, y: box.y, left: box.x, top: box.y, width, height, right: box.x + width, bottom: box.y + height };
+}
+
 window.kurswaageWidget = function (windowName, name) {
     const host = document.getElementById('qt-shadow-container');
     if (!host || !host.shadowRoot)
@@ -21,7 +31,7 @@ window.kurswaageWidget = function (windowName, name) {
     // A window's own element is a dialog never opened; the window is the
     // element of Qt's that holds the tree.
     const shown = name === windowName ? found.closest('.qt-window') : found;
-    const box = shown.getBoundingClientRect();
+    const box = widgetBox(shown);
     // A click at the widget's centre reaches it: the window on top there is
     // its own, not one still closing above it, say.
     const top = host.shadowRoot.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2);
@@ -42,7 +52,7 @@ window.kurswaageWidget = function (windowName, name) {
 function controlsOf(host, windowName) {
     return [...host.shadowRoot.querySelectorAll('button[id], input[id], textarea[id], [role="combobox"][id]')]
         .filter((element) => element.id.split('.').includes(windowName) && element.getAttribute('aria-hidden') !== 'true')
-        .map((element) => ({ name: element.id.split('.').pop(), box: element.getBoundingClientRect() }))
+        .map((element) => ({ name: element.id.split('.').pop(), box: widgetBox(element) }))
         .filter((control) => control.box.width > 0 && control.box.height > 0);
 }
 
@@ -71,7 +81,8 @@ window.kurswaageLayoutProblems = function (windowName, width) {
 
 // How far the page must scroll, in CSS pixels, to bring a widget's centre
 // into the part of the page one sees (the scrolling page's viewport, which
-// the scroll bars do not cover); 0, 0 where it is in view.
+// the scroll bars do not cover); 0, 0 where it is in view. Also how far
+// that centre lies from the middle of the view.
 window.kurswaageOutOfView = function (windowName, name) {
     const host = document.getElementById('qt-shadow-container');
     const viewport = [...host.shadowRoot.querySelectorAll('[id$=".screenFit.qt_scrollarea_viewport"]')]
@@ -84,5 +95,7 @@ window.kurswaageOutOfView = function (windowName, name) {
     const margin = 8;
     const off = (at, from, to) => (at < from + margin ? at - from - margin : at > to - margin ? at - to + margin : 0);
     return { dx: off(x, view.left, view.right), dy: off(y, view.top, view.bottom),
+             // how far from the middle of the view, where a scroll should bring it
+             toMiddle: { dx: x - (view.left + view.right) / 2, dy: y - (view.top + view.bottom) / 2 },
              viewport: { x: view.x, y: view.y, width: view.width, height: view.height } };
 };
