@@ -180,7 +180,9 @@ def reach(name):
             return
         view_box = out["viewport"]
         origin_x, origin_y = view.get_window().get_origin()[1:]
-        xdotool("mousemove", str(origin_x + int(view_box["x"] + view_box["width"] / 2)),
+        # Over the form's left margin: a field under the pointer would take
+        # the wheel's buttons for a click.
+        xdotool("mousemove", str(origin_x + int(view_box["x"] + 8)),
                 str(origin_y + int(view_box["y"] + view_box["height"] / 2)))
         # Buttons 4 and 5 turn the wheel up and down, 6 and 7 left and right.
         if out["dy"]:
