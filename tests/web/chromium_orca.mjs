@@ -6,7 +6,7 @@
 //   node chromium_orca.mjs DIST_DIR
 import { once } from 'node:events';
 import { serve } from './serve.mjs';
-import { formReader, launchChromium, pressByKeyboard, switchScreenReaderOn, waitForWidget } from './page.mjs';
+import { formReader, launchChromium, pressByKeyboard, session, switchScreenReaderOn, waitForWidget } from './page.mjs';
 
 const server = await serve(process.argv[2]);
 const browser = await launchChromium({ onDesktop: true });
@@ -16,9 +16,9 @@ try {
     await page.goto(server.origin + '/');
     await switchScreenReaderOn(page);
     await waitForWidget(page, 'Kurswaage', 'pushButton_9', (found) => found && found.visible);
-    for (const step of ['Beispiel ', 'Prüfen, 1. KHJ', 'Prüfen, 2. KHJ', 'Prüfen, 3. KHJ', 'Zulassung', 'Abiturprüfung', 'Berechnen'])
-        await pressByKeyboard(page, step);
-    await page.waitForFunction(() => document.getElementById('ansage').textContent === 'Gesamtdurchschnitt: 2,1.');
+    for (const step of session.example)
+        await pressByKeyboard(page, step.name);
+    await page.waitForFunction((last) => document.getElementById('ansage').textContent === last, {}, session.example.at(-1).says);
     console.log('pressed Berechnen');
     process.stdin.resume();
     await once(process.stdin, 'end');
