@@ -2,17 +2,16 @@
 """A blind student's session: the program driven by keyboard alone while Orca
 speaks, checked against what Orca says.
 
-    screen_reader_session.py PROGRAM    (inside under-screen-reader)
+    screen_reader_session.py PROGRAM    (on tests/private-desktop --screen-reader)
     screen_reader_session.py --browser COMMAND...
 
 With --browser, COMMAND works the web build's example through by keyboard
 in Chromium (tests/web/chromium_orca.mjs) and prints "pressed Berechnen";
 Orca must then say the grade, from the page's live region.
 
-Starts a sound server with a null sink, a window manager and Orca with its
-default settings and a debug file, then the program. Keys go in through
-XTEST as from a keyboard; what counts is the SPEECH OUTPUT lines of Orca's
-debug file. Exits 77 (skipped) where Orca cannot start, unless
+Starts Orca with the desktop's default settings and a debug file, then the
+program. Keys go in through XTEST as from a keyboard; what counts is the
+SPEECH OUTPUT lines of Orca's debug file. Exits 77 (skipped) where Orca cannot start, unless
 KURSWAAGE_REQUIRE_ORCA=1, where that is a failure.
 """
 import glob
@@ -229,20 +228,7 @@ def browser_session(orca, command):
 
 def main():
     browser = sys.argv[1] == "--browser"
-    for tool in ("orca", "openbox", "pulseaudio", "xdotool"):
-        if not shutil.which(tool):
-            give_up(f"Orca cannot start here: {tool} is missing (orca, openbox, pulseaudio, xdotool)")
-    home = tempfile.mkdtemp(prefix="kurswaage-orca-")
-    # Orca's default settings, in German, as a new user finds them.
-    os.environ.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
-                      XDG_DATA_HOME=os.path.join(home, "data"), XDG_CACHE_HOME=os.path.join(home, "cache"),
-                      LANGUAGE="de_DE:de", LC_MESSAGES="C.UTF-8")
-    helpers = [subprocess.Popen(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                                 "-L", "module-native-protocol-unix", "-L", "module-null-sink"],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL),
-               subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
-    orca = Orca(home)
-    helpers.append(orca.process)
+    orca = Orca(tempfile.mkdtemp(prefix="kurswaage-orca-"))
     program_process = None
     try:
         try:
@@ -262,11 +248,11 @@ def main():
         print("Orca said:\n  " + "\n  ".join(orca.spoken()))
         if os.environ.get("KURSWAAGE_ORCA_LOG"):
             shutil.copy(orca.log, os.environ["KURSWAAGE_ORCA_LOG"])
-        for process in [program_process] + helpers[::-1]:
+        for process in (program_process, orca.process):
             if process and process.poll() is None:
                 process.kill()
                 process.wait(10)
-        shutil.rmtree(home, ignore_errors=True)
+        shutil.rmtree(os.path.dirname(orca.log), ignore_errors=True)
 
 
 if __name__ == "__main__":

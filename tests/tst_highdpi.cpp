@@ -1,5 +1,5 @@
 // The windows on a screen of KURSWAAGE_SCREEN_DPI dots per inch (an X
-// server started by tests/under-x): the main window scales by dpi / 96,
+// server started by tests/private-desktop): the main window scales by dpi / 96,
 // unrounded, and keeps the layout of a 96-dpi screen; every window lies
 // inside the screen and every field and button in it can be reached.
 // KURSWAAGE_EXPECTED_RATIO is the device pixel ratio to expect; QT_*

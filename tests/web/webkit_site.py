@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The site in WebKitGTK, the engine of Safari, on the X server it is started
-on (tests/under-x): the page loads without an error and without asking any
+on (tests/private-desktop): the page loads without an error and without asking any
 other server; on every screen size of the session's description the form
 fills the page without a control beyond its width or over another, and the
 example, scrolled to by the wheel, works through real clicks (xdotool); the
