@@ -6,7 +6,8 @@
 //   node chromium_orca.mjs DIST_DIR
 import { once } from 'node:events';
 import { serve } from './serve.mjs';
-import { formReader, launchChromium, pressByKeyboard, session, switchScreenReaderOn, waitForWidget } from './page.mjs';
+import { driven, formReader, launchChromium, pressByKeyboard, session, switchScreenReaderOn } from './page.mjs';
+import { waitForWidget } from './site_session.mjs';
 
 const server = await serve(process.argv[2]);
 const browser = await launchChromium({ onDesktop: true });
@@ -15,7 +16,7 @@ try {
     await page.evaluateOnNewDocument(formReader);
     await page.goto(server.origin + '/');
     await switchScreenReaderOn(page);
-    await waitForWidget(page, 'Kurswaage', 'pushButton_9', (found) => found && found.visible);
+    await waitForWidget(driven(page), 'Kurswaage', 'pushButton_9', (found) => found && found.visible);
     for (const step of session.example)
         await pressByKeyboard(page, step.name);
     await page.waitForFunction((last) => document.getElementById('ansage').textContent === last, {}, session.example.at(-1).says);

@@ -4,7 +4,8 @@
 //   node chromium_site.mjs DIST_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import { serve } from './serve.mjs';
-import { centre, formReader, launchChromium, pressByKeyboard, session, showsValue, switchScreenReaderOn, waitForWidget, widget } from './page.mjs';
+import { driven, formReader, launchChromium, pressByKeyboard, session, switchScreenReaderOn } from './page.mjs';
+import { centre, press, runChecks, shows, sleep, useCalculator, useHelp, waitForWidget, widget, workThroughExample } from './site_session.mjs';
 
 const [dist, screenshots] = process.argv.slice(2);
 const server = await serve(dist);
@@ -14,6 +15,7 @@ const problems = [];  // console errors, page errors, requests elsewhere
 // pictures. Opened first, so that it never lies above the page under test.
 const blank = await browser.newPage();
 
+// A new tab of the site, driven by touch where the viewport has it.
 async function openPage(viewport) {
     const page = await browser.newPage();
     await page.setViewport(viewport);
@@ -34,23 +36,9 @@ async function openPage(viewport) {
     await page.evaluateOnNewDocument(formReader);
     await page.goto(server.origin + '/');
     await switchScreenReaderOn(page);
-    await waitForWidget(page, 'Kurswaage', 'pushButton_9', (found) => found && found.visible);
-    return page;
-}
-
-async function click(page, window, name) {
-    const found = await waitForWidget(page, window, name, (f) => f && f.visible && f.enabled && f.onTop, 'not clickable');
-    const { x, y } = centre(found);
-    await page.mouse.click(x, y);
-}
-
-// Clicks into a field, selects what it holds and types `text` over it.
-async function typeInto(page, window, name, text) {
-    await click(page, window, name);
-    await page.keyboard.down('Control');
-    await page.keyboard.press('KeyA');
-    await page.keyboard.up('Control');
-    await page.keyboard.type(text);
+    const driver = driven(page, { touch: viewport.hasTouch, drawn: (found) => inked(page, found) });
+    await waitForWidget(driver, 'Kurswaage', 'pushButton_9', (found) => found && found.visible);
+    return driver;
 }
 
 // The pixels of a widget as shown: how many colours, and whether any is a
@@ -86,17 +74,6 @@ async function coloured(page, found) {
     return (await pixels(page, found)).coloured;
 }
 
-// Waits until the widget shows `value` and it is drawn: the browser shows
-// Qt's next frame a little after the text is set, as a user sees it.
-async function shows(page, window, name, value) {
-    const found = await waitForWidget(page, window, name, (f) => showsValue(f, value), `does not show ${JSON.stringify(value)}`);
-    const deadline = Date.now() + 5000;
-    while (!(await inked(page, found))) {
-        assert.ok(Date.now() < deadline, `${name} shows ${value} in its text, but nothing is drawn`);
-        await new Promise((resolve) => setTimeout(resolve, 100));
-    }
-}
-
 // What a screen reader reads of the page: the accessibility tree's
 // named nodes, as "role name" with their value where they have one.
 async function readTree(page) {
@@ -117,233 +94,147 @@ function listen(page) {
     });
 }
 
+// Checks on a desktop browser's page, each in a tab of its own.
 const checks = {
-    async 'a screen reader: the example by keyboard, German names in the tree, every result said'(page) {
-        await listen(page);
+    async 'a screen reader: the example by keyboard, German names in the tree, every result said'({ tab }) {
+        await listen(tab);
         for (const step of session.example)
-            await pressByKeyboard(page, step.name);
+            await pressByKeyboard(tab, step.name);
         const said = session.example.filter((step) => step.says).map((step) => step.says);
-        await page.waitForFunction((last) => window.heard.at(-1) === last, { timeout: 10000 }, said.at(-1))
-            .catch(async () => assert.fail(`the live region said: ${JSON.stringify(await page.evaluate(() => window.heard))}`));
-        assert.deepEqual(await page.evaluate(() => window.heard), said);
-        const tree = await readTree(page);
+        await tab.waitForFunction((last) => window.heard.at(-1) === last, { timeout: 10000 }, said.at(-1))
+            .catch(async () => assert.fail(`the live region said: ${JSON.stringify(await tab.evaluate(() => window.heard))}`));
+        assert.deepEqual(await tab.evaluate(() => window.heard), said);
+        const tree = await readTree(tab);
         for (const node of ['button Prüfen, 1. KHJ', 'button Abiturprüfung', 'spinbutton Fach 1, 1. KHJ = 10',
                             'combobox Fach 1, Fachwahl', 'radio nein', 'textbox Gesamtdurchschnitt: 2,1'])
             assert.ok(tree.some((line) => line.startsWith(node)), `no "${node}" in the tree:\n${tree.join('\n')}`);
     },
 
     async 'points are typed, and nothing above 15 is taken'(page) {
-        await typeInto(page, 'Kurswaage', 'spinBox', '12');
-        await page.keyboard.press('Tab');
-        await shows(page, 'Kurswaage', 'spinBox', '12');
-        await typeInto(page, 'Kurswaage', 'spinBox', '99');
-        await page.keyboard.press('Tab');
-        const typed = await widget(page, 'Kurswaage', 'spinBox');
-        assert.ok(Number(typed.text) <= 15, `the spin box took ${typed.text}`);
+        for (const typed of ['12', '99']) {
+            await press(page, 'Kurswaage', 'spinBox');
+            await page.type(typed);
+            await page.tab.keyboard.press('Tab');
+            if (typed === '12')
+                await shows(page, 'Kurswaage', 'spinBox', '12');
+        }
+        const field = await widget(page, 'Kurswaage', 'spinBox');
+        assert.ok(Number(field.text) <= 15, `the spin box took ${field.text}`);
     },
 
     async 'the calculator computes, modal, and closes'(page) {
-        const { open, window, type, press, shows: results, close } = session.calculator;
-        await click(page, 'Kurswaage', open);
-        await waitForWidget(page, window, window, (f) => f && f.visible, 'does not open');
-        for (const [field, text] of Object.entries(type))
-            await typeInto(page, window, field, text);
+        const formPoints = () => widget(page, 'Kurswaage', 'spinBox_48');
         // The form below takes no click while the calculator is open.
-        const example = centre(await widget(page, 'Kurswaage', session.example[0].press));
-        await page.mouse.click(example.x, example.y);
-        await click(page, window, press);
-        for (const [name, value] of Object.entries(results))
-            await shows(page, window, name, value);
-        assert.equal((await widget(page, 'Kurswaage', 'spinBox_48')).text, '0', 'the form took a click under the calculator');
-        await click(page, window, close);
-        await waitForWidget(page, window, window, (f) => !f || !f.visible, 'stays open');
-        await click(page, 'Kurswaage', session.example[0].press);
+        await useCalculator(page, session, async () => {
+            await page.press(centre(await widget(page, 'Kurswaage', session.example[0].press)));
+            await sleep(300);
+            assert.equal((await formPoints()).text, '0', 'the form took a click under the calculator');
+        });
+        await press(page, 'Kurswaage', session.example[0].press);
         await waitForWidget(page, 'Kurswaage', 'spinBox_48', (f) => f.text !== '0', 'the form takes no click after the calculator');
     },
 
     async 'the help opens above the form with its picture and closes'(page) {
-        const { open, window: help, begins, close } = session.help;
-        await click(page, 'Kurswaage', open);
-        const [[name, beginning]] = Object.entries(begins);
-        const text = await waitForWidget(page, help, name, (f) => f && f.visible && f.text.startsWith(beginning));
-        // The logo ends the text.
-        await click(page, help, name);
-        await page.keyboard.down('Control');
-        await page.keyboard.press('End');
-        await page.keyboard.up('Control');
-        const deadline = Date.now() + 5000;
-        while (!(await coloured(page, text)))
-            assert.ok(Date.now() < deadline, 'the help shows no picture at its end');
-        const window = await widget(page, help, help);
-        const viewport = page.viewport();
-        assert.ok(window.x >= 0 && window.y >= 0 && window.x + window.width <= viewport.width
-                  && window.y + window.height <= viewport.height, `help outside the page: ${JSON.stringify(window)}`);
-        await click(page, help, close);
-        await waitForWidget(page, help, help, (f) => !f || !f.visible, 'stays open');
+        await useHelp(page, session, async () => {
+            const { window: help, begins } = session.help;
+            const [name] = Object.keys(begins);
+            // The logo ends the text.
+            await press(page, help, name);
+            await page.tab.keyboard.down('Control');
+            await page.tab.keyboard.press('End');
+            await page.tab.keyboard.up('Control');
+            const text = await widget(page, help, name);
+            for (const deadline = Date.now() + 5000; !(await coloured(page.tab, text)); await sleep(100))
+                assert.ok(Date.now() < deadline, 'the help shows no picture at its end');
+            const window = await widget(page, help, help);
+            const viewport = page.tab.viewport();
+            assert.ok(window.x >= 0 && window.y >= 0 && window.x + window.width <= viewport.width
+                      && window.y + window.height <= viewport.height, `help outside the page: ${JSON.stringify(window)}`);
+        });
     },
 
     async 'Beenden ends the program, and the page says so'(page) {
-        await click(page, 'Kurswaage', 'pushButton_3');  // Beenden
-        await page.waitForFunction(() => document.body.dataset.state === 'ended', { timeout: 10000 });
-        assert.ok(await page.$eval('#ladestand', (line) => line.checkVisibility() && line.textContent.includes('beendet')));
+        await press(page, 'Kurswaage', 'pushButton_3');  // Beenden
+        await page.tab.waitForFunction(() => document.body.dataset.state === 'ended', { timeout: 10000 });
+        assert.ok(await page.tab.$eval('#ladestand', (line) => line.checkVisibility() && line.textContent.includes('beendet')));
     },
 };
 
-// A tablet held upright: the form fills the page; a tap on a points field
-// brings up the keyboard of digits, whose typing reaches the field, and
-// nothing above 15 is taken. Chromium's Input.insertText types as an
-// on-screen keyboard does: input events, no key codes; Android's keyboards
-// also send keys with the key code 229 ahead of their text.
-async function tablet() {
+// A tablet held upright: a tap on a points field brings up the keyboard
+// of digits, whose typing reaches the field, and nothing above 15 is
+// taken. Chromium's Input.insertText types as an on-screen keyboard does:
+// input events, no key codes; Android's keyboards also send keys with the
+// key code 229 ahead of their text.
+async function onScreenKeyboard() {
     const page = await openPage({ width: 768, height: 1024, hasTouch: true, isMobile: true });
-    const form = await widget(page, 'Kurswaage', 'Kurswaage');
-    assert.deepEqual([form.x, form.y, form.width, form.height], [0, 0, 768, 1024]);
-    const field = centre(await widget(page, 'Kurswaage', 'spinBox'));
-    await page.touchscreen.tap(field.x, field.y);
-    await page.waitForFunction(() => document.activeElement && document.activeElement.inputMode === 'numeric', { timeout: 10000 })
+    await press(page, 'Kurswaage', 'spinBox');
+    await page.tab.waitForFunction(() => document.activeElement && document.activeElement.inputMode === 'numeric', { timeout: 10000 })
         .catch(() => assert.fail('a tap on a points field brings up no keyboard of digits'));
-    const keyboard = await page.createCDPSession();
+    const keyboard = await page.tab.createCDPSession();
+    const key229 = (type) => keyboard.send('Input.dispatchKeyEvent', { type, key: 'Unidentified', windowsVirtualKeyCode: 229 });
     // What the field holds goes first, as a student deletes it.
     for (let i = 0; i < 3; ++i) {
-        await keyboard.send('Input.dispatchKeyEvent', { type: 'keyDown', key: 'Unidentified', windowsVirtualKeyCode: 229 });
-        await keyboard.send('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Unidentified', windowsVirtualKeyCode: 229 });
-        await page.evaluate(() => document.activeElement.dispatchEvent(new InputEvent('input', { inputType: 'deleteContentBackward' })));
+        await key229('keyDown');
+        await key229('keyUp');
+        await page.tab.evaluate(() => document.activeElement.dispatchEvent(new InputEvent('input', { inputType: 'deleteContentBackward' })));
     }
     await keyboard.send('Input.insertText', { text: '1' });
-    await keyboard.send('Input.dispatchKeyEvent', { type: 'keyDown', key: 'Unidentified', windowsVirtualKeyCode: 229 });
+    await key229('keyDown');
     await keyboard.send('Input.insertText', { text: '4' });
-    await keyboard.send('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Unidentified', windowsVirtualKeyCode: 229 });
+    await key229('keyUp');
     await waitForWidget(page, 'Kurswaage', 'spinBox', (f) => f.text === '14', 'takes no typing of an on-screen keyboard');
     await keyboard.send('Input.insertText', { text: '9' });
-    await new Promise((resolve) => setTimeout(resolve, 500));
+    await sleep(500);
     assert.equal((await widget(page, 'Kurswaage', 'spinBox')).text, '14', 'the field took 149');
     await keyboard.detach();
-    await page.close();
-}
-
-// Drags the page as a finger does, slowly, and holds still before letting
-// go, so that it stops where the finger did.
-async function drag(page, from, by) {
-    await page.touchscreen.touchStart(from.x, from.y);
-    for (let step = 1; step <= 10; ++step)
-        await page.touchscreen.touchMove(from.x - by.dx * step / 10, from.y - by.dy * step / 10);
-    await new Promise((resolve) => setTimeout(resolve, 300));
-    await page.touchscreen.touchEnd();
-}
-
-// Scrolls the form until the widget is in view: by finger on a touch
-// screen, else by the mouse wheel; then waits until it stands still.
-async function reach(page, screen, name) {
-    for (let attempt = 0; attempt < 30; ++attempt) {
-        const out = await page.evaluate((n) => window.kurswaageOutOfView('Kurswaage', n), name);
-        assert.ok(out, `${name} is not on the scrolling page`);
-        if (!out.dx && !out.dy)
-            return;
-        const view = out.viewport;
-        const from = { x: view.x + view.width / 2, y: view.y + view.height / 2 };
-        const clamp = (value, limit) => Math.max(-limit, Math.min(limit, value));
-        // Towards the middle, a third of the view at a time.
-        const by = { dx: out.dx ? clamp(out.toMiddle.dx, view.width / 3) : 0,
-                     dy: out.dy ? clamp(out.toMiddle.dy, view.height / 3) : 0 };
-        if (screen.touch) {
-            await drag(page, from, by);
-        } else {
-            await page.mouse.move(from.x, from.y);
-            await page.mouse.wheel({ deltaX: by.dx, deltaY: by.dy });
-        }
-        let last = null;
-        for (let still = 0; still < 3;) {
-            await new Promise((resolve) => setTimeout(resolve, 100));
-            const now = JSON.stringify(await widget(page, 'Kurswaage', name));
-            still = now === last ? still + 1 : 0;
-            last = now;
-        }
-    }
-    assert.fail(`${name} cannot be scrolled into view`);
-}
-
-// The example on a page of one screen's size, by taps on a touch screen,
-// else by clicks: the form lies inside the page's width (a phone may
-// scroll sideways where the smallest form is wider), no control overlaps
-// another, every button is reached by scrolling, and the grade comes out.
-// Answers the height of the form's first button, for the size of its text.
-async function workThroughOn(screen) {
-    const { width, height, touch } = screen;
-    const page = await openPage({ width, height, hasTouch: !!touch, isMobile: !!touch });
-    try {
-        const form = await widget(page, 'Kurswaage', 'Kurswaage');
-        assert.deepEqual([form.x, form.y, form.width, form.height], [0, 0, width, height], 'the form does not fill the page');
-        const problems = (await page.evaluate((w) => window.kurswaageLayoutProblems('Kurswaage', w), width))
-            .filter((problem) => !(screen.sideways && problem.includes('beyond')));
-        assert.deepEqual(problems, []);
-        for (const step of session.example) {
-            await reach(page, screen, step.press);
-            const found = await waitForWidget(page, 'Kurswaage', step.press, (f) => f && f.visible && f.enabled && f.onTop, 'not pressable');
-            const { x, y } = centre(found);
-            await (touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
-            // A finger's next touch comes no sooner than a quick student's:
-            // within a quarter of a second Qt's scrolling takes it for
-            // part of the tap before and loses it.
-            await new Promise((resolve) => setTimeout(resolve, 300));
-            for (const [name, value] of Object.entries(step.shows || {})) {
-                await reach(page, screen, name);
-                await shows(page, 'Kurswaage', name, value);
-            }
-        }
-        if (screenshots)
-            await page.screenshot({ path: `${screenshots}/chromium-${width}x${height}.png` });
-        await reach(page, screen, session.example[0].press);
-        return (await widget(page, 'Kurswaage', session.example[0].press)).height;
-    } finally {
-        await page.close();
-    }
+    await page.tab.close();
 }
 
 // With the server gone, a reload comes from the service worker's copy.
 async function offline() {
-    const page = await openPage({ width: 1400, height: 800 });
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null || location.reload(), { timeout: 30000 });
-    const caches = await page.evaluate(async () => (await caches.keys()).length);
-    assert.equal(caches, 1);
+    const { tab } = await openPage({ width: 1400, height: 800 });
+    await tab.evaluate(() => navigator.serviceWorker.ready);
+    await tab.waitForFunction(() => navigator.serviceWorker.controller !== null || location.reload(), { timeout: 30000 });
+    assert.equal(await tab.evaluate(async () => (await caches.keys()).length), 1);
     await server.stop();
-    await page.reload();
-    await switchScreenReaderOn(page);
-    await waitForWidget(page, 'Kurswaage', 'pushButton_9', (found) => found && found.visible, 'no program offline');
-    await page.close();
+    await tab.reload();
+    await switchScreenReaderOn(tab);
+    await waitForWidget(driven(tab), 'Kurswaage', 'pushButton_9', (found) => found && found.visible, 'no program offline');
+    await tab.close();
 }
 
-let failures = 0;
-async function run(name, check) {
-    try {
-        await check();
-        console.log(`PASS ${name}`);
-    } catch (error) {
-        ++failures;
-        console.log(`FAIL ${name}: ${error.message}`);
-    }
-}
-
-// Every screen of the table; the text on none smaller than 80 % of the
-// largest's (the form shrinks no further).
+// Every screen of the session, by taps on a touch screen, else by clicks;
+// the text on none smaller than 80 % of the largest's (the form shrinks no
+// further): the height of the form's first button tells.
 const buttonHeights = [];
-for (const screen of session.screens)
-    await run(`${screen.what}, ${screen.width}×${screen.height}: the whole form, the example by ${screen.touch ? 'taps' : 'clicks'} ends in 2,1`,
-              async () => buttonHeights.push(await workThroughOn(screen)));
-await run('no text smaller than 80 % of the designed size', () => {
-    assert.equal(buttonHeights.length, session.screens.length, 'not every screen was worked through');
-    assert.ok(Math.min(...buttonHeights) >= 0.8 * Math.max(...buttonHeights) - 1, `button heights ${buttonHeights}`);
-});
-for (const [name, check] of Object.entries(checks)) {
-    await run(name, async () => {
+const screenChecks = session.screens.map((screen) => [
+    `${screen.what}, ${screen.width}×${screen.height}: the whole form, the example by ${screen.touch ? 'taps' : 'clicks'} ends in 2,1`,
+    async () => {
+        const page = await openPage({ width: screen.width, height: screen.height, hasTouch: !!screen.touch, isMobile: !!screen.touch });
+        try {
+            await workThroughExample(page, session, screen);
+            if (screenshots)
+                await page.tab.screenshot({ path: `${screenshots}/chromium-${screen.width}x${screen.height}.png` });
+            buttonHeights.push((await widget(page, 'Kurswaage', session.example[0].press)).height);
+        } finally {
+            await page.tab.close();
+        }
+    }]);
+const failures = await runChecks([
+    ...screenChecks,
+    ['no text smaller than 80 % of the designed size', () => {
+        assert.equal(buttonHeights.length, session.screens.length, 'not every screen was worked through');
+        assert.ok(Math.min(...buttonHeights) >= 0.8 * Math.max(...buttonHeights) - 1, `button heights ${buttonHeights}`);
+    }],
+    ...Object.entries(checks).map(([name, check]) => [name, async () => {
         const page = await openPage({ width: 1400, height: 800 });
         await check(page);
-        await page.close();
-    });
-}
-await run('a tablet upright: fills the page; an on-screen keyboard types digits, nothing above 15', tablet);
-await run('offline after the first visit', offline);
-await run('no console error, no request elsewhere', () => assert.deepEqual(problems, []));
+        await page.tab.close();
+    }]),
+    ['a tablet upright: an on-screen keyboard types digits, nothing above 15', onScreenKeyboard],
+    ['offline after the first visit', offline],
+    ['no console error, no request elsewhere', () => assert.deepEqual(problems, [])],
+], console.log);
 await browser.close();
 await server.stop().catch(() => {});
 console.log(failures ? `${failures} check(s) failed` : 'all checks passed');

@@ -47,30 +47,34 @@ export const formReader = readFileSync(new URL('./form_reader.js', import.meta.u
 // What a session walks through, and what each step shows and says.
 export const session = JSON.parse(readFileSync(new URL('../session.json', import.meta.url), 'utf8'));
 
-// Whether a widget's text shows `value`: a result's text in the tree is
-// its caption and then its value.
-export function showsValue(found, value) {
-    return !!found && (found.text === value || found.text.endsWith(' ' + value));
-}
-
-// Where a widget of an open window is and what it shows, or null.
-export function widget(page, window, name) {
-    return page.evaluate((w, n) => window.kurswaageWidget ? window.kurswaageWidget(w, n) : null, window, name);
-}
-
-// Waits until `test` holds for the widget's report.
-export async function waitForWidget(page, window, name, test = (found) => found, what = '') {
-    const deadline = Date.now() + 30000;
-    let found = null;
-    while (Date.now() < deadline) {
-        found = await widget(page, window, name);
-        if (test(found))
-            return found;
-        await new Promise((resolve) => setTimeout(resolve, 50));
-    }
-    throw new Error(`${window}/${name}: ${what || 'never shown'}; last seen ${JSON.stringify(found)}`);
-}
-
-export function centre(found) {
-    return { x: found.x + found.width / 2, y: found.y + found.height / 2 };
+// A Chromium tab as the page driver (site_session.mjs) uses it: clicks and
+// the mouse wheel, or on a touch screen taps and a finger's drags; the
+// keyboard. `drawn` may tell whether a widget is drawn.
+export function driven(tab, { touch = false, drawn } = {}) {
+    return {
+        tab, drawn,
+        query: (expression) => tab.evaluate(expression),
+        press: ({ x, y }) => (touch ? tab.touchscreen.tap(x, y) : tab.mouse.click(x, y)),
+        async scroll(out, by) {
+            const from = { x: out.viewport.x + out.viewport.width / 2, y: out.viewport.y + out.viewport.height / 2 };
+            if (!touch) {
+                await tab.mouse.move(from.x, from.y);
+                return tab.mouse.wheel({ deltaX: by.dx, deltaY: by.dy });
+            }
+            // Slowly, and still for a moment before letting go, so that the
+            // page stops where the finger did.
+            await tab.touchscreen.touchStart(from.x, from.y);
+            for (let step = 1; step <= 10; ++step)
+                await tab.touchscreen.touchMove(from.x - by.dx * step / 10, from.y - by.dy * step / 10);
+            await new Promise((resolve) => setTimeout(resolve, 300));
+            await tab.touchscreen.touchEnd();
+        },
+        // Over what the field holds.
+        async type(text) {
+            await tab.keyboard.down('Control');
+            await tab.keyboard.press('KeyA');
+            await tab.keyboard.up('Control');
+            await tab.keyboard.type(text);
+        },
+    };
 }

@@ -1,0 +1,166 @@
+// The site in WebKitGTK, the engine of Safari, on the private desktop it
+// is started on (tests/private-desktop), through the browser tests' page
+// driver: the page loads without an error and without asking any other
+// server; on every screen size of the session the form fills the page and
+// the example works through real clicks and the mouse wheel (xdotool); the
+// calculator takes typed points; the help opens and closes.
+//   gjs -m webkit_site.mjs DIST_DIR [SCREENSHOT_DIR]
+import Gio from 'gi://Gio';
+import GLib from 'gi://GLib';
+import Gtk from 'gi://Gtk?version=3.0';
+import Soup from 'gi://Soup?version=3.0';
+import WebKit2 from 'gi://WebKit2?version=4.1';
+import System from 'system';
+import { runChecks, sleep, useCalculator, useHelp, waitForWidget, workThroughExample } from './site_session.mjs';
+
+const [dist, screenshots] = System.programArgs;
+const here = GLib.path_get_dirname(GLib.filename_from_uri(import.meta.url)[0]);
+const read = (path) => new TextDecoder().decode(GLib.file_get_contents(path)[1]);
+const session = JSON.parse(read(`${here}/../session.json`));
+
+// The site as a plain host serves it.
+const TYPES = { html: 'text/html; charset=utf-8', js: 'text/javascript', css: 'text/css', wasm: 'application/wasm',
+                webmanifest: 'application/manifest+json', png: 'image/png', txt: 'text/plain; charset=utf-8' };
+const server = new Soup.Server();
+server.add_handler(null, (_server, message, path) => {
+    const file = `${dist}${path.endsWith('/') ? path + 'index.html' : path}`;
+    if (path.includes('..') || !GLib.file_test(file, GLib.FileTest.IS_REGULAR))
+        return message.set_status(404, null);
+    message.set_status(200, null);
+    message.get_response_headers().append('Cache-Control', 'no-cache');
+    message.set_response(TYPES[file.split('.').pop()] || 'application/octet-stream', Soup.MemoryUse.COPY,
+                         GLib.file_get_contents(file)[1]);
+});
+server.listen_local(0, Soup.ServerListenOptions.IPV4_ONLY);
+const origin = `http://127.0.0.1:${server.get_uris()[0].get_port()}`;
+
+// Every console error, error, rejected promise and policy violation, and
+// every request elsewhere.
+const problems = [];
+const WATCH = `(function () {
+    const report = (text) => window.webkit.messageHandlers.problems.postMessage(String(text));
+    const error = console.error;
+    console.error = function (...parts) { report('console: ' + parts.join(' ')); error.apply(console, parts); };
+    window.addEventListener('error', (event) => report('error: ' + event.message));
+    window.addEventListener('unhandledrejection', (event) => report('rejection: ' + event.reason));
+    document.addEventListener('securitypolicyviolation', (event) => report('policy: ' + event.blockedURI));
+}());`;
+Gtk.init(null);
+const content = new WebKit2.UserContentManager();
+for (const script of [WATCH, read(`${here}/form_reader.js`)]) {
+    content.add_script(new WebKit2.UserScript(script, WebKit2.UserContentInjectedFrames.TOP_FRAME,
+                                              WebKit2.UserScriptInjectionTime.START, null, null));
+}
+content.connect('script-message-received::problems', (_manager, value) => problems.push(value.get_js_value().to_string()));
+content.register_script_message_handler('problems');
+const view = WebKit2.WebView.new_with_user_content_manager(content);
+view.connect('resource-load-started', (_view, _resource, request) => {
+    const uri = request.get_uri();
+    if (!uri.startsWith(origin + '/') && !/^(blob|data|about):/.test(uri))
+        problems.push(`request elsewhere: ${uri}`);
+});
+const window = new Gtk.Window();
+window.set_decorated(false);
+window.add(view);
+window.move(0, 0);
+window.show_all();
+
+function xdotool(...args) {
+    const process = Gio.Subprocess.new(['xdotool', ...args.map(String)], Gio.SubprocessFlags.NONE);
+    return new Promise((resolve, reject) => process.wait_check_async(null, (_process, result) => {
+        try {
+            resolve(process.wait_check_finish(result));
+        } catch (error) {
+            reject(error);
+        }
+    }));
+}
+
+// The screen position of a point of the page.
+function onScreen({ x, y }) {
+    const [, left, top] = view.get_window().get_origin();
+    return [Math.round(left + x), Math.round(top + y)];
+}
+
+const page = {
+    query: (expression) => new Promise((resolve, reject) => {
+        view.evaluate_javascript(`JSON.stringify(${expression})`, -1, null, null, null, (_view, result) => {
+            try {
+                resolve(JSON.parse(view.evaluate_javascript_finish(result).to_string()));
+            } catch (error) {
+                reject(error);
+            }
+        });
+    }),
+    press: (point) => xdotool('mousemove', ...onScreen(point), 'click', 1),
+    // Over the form's left margin: a field under the pointer would take
+    // the wheel's buttons for a click. Buttons 4 and 5 turn the wheel up
+    // and down, 6 and 7 left and right.
+    async scroll(out, by) {
+        await xdotool('mousemove', ...onScreen({ x: out.viewport.x + 8, y: out.viewport.y + out.viewport.height / 2 }));
+        await xdotool('click', by.dy ? (by.dy > 0 ? 5 : 4) : (by.dx > 0 ? 7 : 6));
+    },
+    async type(text) {
+        await xdotool('key', 'ctrl+a');
+        await xdotool('type', '--delay', 50, text);
+    },
+};
+
+function screenshot(name) {
+    if (!screenshots)
+        return Promise.resolve();
+    return new Promise((resolve) => view.get_snapshot(WebKit2.SnapshotRegion.VISIBLE, WebKit2.SnapshotOptions.NONE, null,
+                                                      (_view, result) => {
+        view.get_snapshot_finish(result).writeToPNG(`${screenshots}/webkit-${name}.png`);
+        resolve();
+    }));
+}
+
+// Qt's switch of its accessibility tree, by its German label, activated as
+// a screen reader activates a button.
+const SWITCH_ON = `(function () {
+    const host = document.getElementById('qt-shadow-container');
+    const button = host && host.shadowRoot && [...host.shadowRoot.querySelectorAll('button')]
+        .find((b) => b.textContent === 'Bildschirmleser einschalten');
+    if (button)
+        button.click();
+    return !!button;
+}())`;
+
+async function load({ width, height }) {
+    window.resize(width, height);
+    view.load_uri(origin + '/');
+    for (const deadline = Date.now() + 60000; !(await page.query(SWITCH_ON)); await sleep(100)) {
+        if (Date.now() > deadline)
+            throw new Error('no switch of the screen reader');
+    }
+    await waitForWidget(page, 'Kurswaage', 'Kurswaage', (f) => f && f.width === width && f.height === height,
+                        `does not fill a page of ${width}×${height}`);
+}
+
+const desktop = { width: 1400, height: 800 };
+const checks = session.screens.map((screen) => [
+    `${screen.what}, ${screen.width}×${screen.height}: the whole form, the example by clicks ends in 2,1`,
+    async () => {
+        await load(screen);
+        await workThroughExample(page, session, screen);
+        await screenshot(`${screen.width}x${screen.height}`);
+    }]);
+checks.push(['the calculator takes typed points', async () => {
+    await load(desktop);
+    await useCalculator(page, session);
+}]);
+checks.push(['the help opens and closes', () => useHelp(page, session)]);
+checks.push(['no console error, no request elsewhere', async () => {
+    if (problems.length)
+        throw new Error(problems.join('\n  '));
+}]);
+
+const loop = new GLib.MainLoop(null, false);
+let failures = 1;
+runChecks(checks, print, (count) => screenshot(`failed-${count}`))
+    .then((count) => { failures = count; })
+    .catch((error) => print(`FAIL ${error}`))
+    .finally(() => loop.quit());
+loop.run();
+System.exit(failures ? 1 : 0);
