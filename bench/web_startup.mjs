@@ -7,8 +7,8 @@
 import { statSync, existsSync } from 'node:fs';
 import { join } from 'node:path';
 import os from 'node:os';
-import { serve } from '../tests/web/serve.mjs';
-import { launchChromium } from '../tests/web/page.mjs';
+import { serve } from '../tools/web/serve.mjs';
+import { launchChromium } from '../tools/web/chromium.mjs';
 
 const [programSite, emptySite, roundsText] = process.argv.slice(2);
 const rounds = Number(roundsText || 15);

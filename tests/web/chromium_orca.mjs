@@ -5,7 +5,7 @@
 // while the screen reader's words are checked.
 //   node chromium_orca.mjs DIST_DIR
 import { once } from 'node:events';
-import { serve } from './serve.mjs';
+import { serve } from '../../tools/web/serve.mjs';
 import { driven, formReader, launchChromium, pressByKeyboard, session, switchScreenReaderOn } from './page.mjs';
 import { waitForWidget } from './site_session.mjs';
 

@@ -3,7 +3,7 @@
 // shows and says to a screen reader.
 //   node chromium_site.mjs DIST_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
-import { serve } from './serve.mjs';
+import { serve } from '../../tools/web/serve.mjs';
 import { driven, formReader, launchChromium, pressByKeyboard, session, switchScreenReaderOn } from './page.mjs';
 import { centre, press, runChecks, sleep, useCalculator, useHelp, waitForWidget, widget, workThroughExample } from './site_session.mjs';
 

@@ -1,28 +1,8 @@
-// What the browser tests and the benchmark share: Debian's Chromium,
-// headless, and a way to the program's widgets through the page's
-// accessibility tree.
+// What the Chromium tests share: the switch of the page's accessibility
+// tree, keys pressed on its elements, the session's description, and a
+// tab as the page driver uses it.
 import { readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
-import { join } from 'node:path';
-
-// puppeteer-core lives in the build folder (scripts/build-web installs it
-// there); ES modules know no NODE_PATH, so it is required from there.
-const modules = process.env.KURSWAAGE_NODE_MODULES;
-if (!modules)
-    throw new Error('KURSWAAGE_NODE_MODULES names no node_modules folder');
-const puppeteer = createRequire(join(modules, '..', 'package.json'))('puppeteer-core');
-
-// Headless, unless a screen reader is to read it: then in a window on the
-// display, with its accessibility tree given to the desktop's.
-export function launchChromium({ onDesktop = false } = {}) {
-    return puppeteer.launch({
-        executablePath: process.env.KURSWAAGE_CHROMIUM || '/usr/bin/chromium',
-        headless: !onDesktop,
-        defaultViewport: onDesktop ? null : undefined,
-        args: ['--no-sandbox', '--no-first-run', '--disable-background-networking']
-            .concat(onDesktop ? ['--force-renderer-accessibility', '--start-maximized', '--disable-features=Translate'] : []),
-    });
-}
+export { launchChromium } from '../../tools/web/chromium.mjs';
 
 // Switches the page's accessibility tree on as a screen-reader user does:
 // finds the switch by its German name and activates it.

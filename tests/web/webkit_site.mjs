@@ -8,7 +8,6 @@
 import Gio from 'gi://Gio';
 import GLib from 'gi://GLib';
 import Gtk from 'gi://Gtk?version=3.0';
-import Soup from 'gi://Soup?version=3.0';
 import WebKit2 from 'gi://WebKit2?version=4.1';
 import System from 'system';
 import { runChecks, sleep, useCalculator, useHelp, waitForWidget, workThroughExample } from './site_session.mjs';
@@ -18,21 +17,9 @@ const here = GLib.path_get_dirname(GLib.filename_from_uri(import.meta.url)[0]);
 const read = (path) => new TextDecoder().decode(GLib.file_get_contents(path)[1]);
 const session = JSON.parse(read(`${here}/../session.json`));
 
-// The site as a plain host serves it.
-const TYPES = { html: 'text/html; charset=utf-8', js: 'text/javascript', css: 'text/css', wasm: 'application/wasm',
-                webmanifest: 'application/manifest+json', png: 'image/png', txt: 'text/plain; charset=utf-8' };
-const server = new Soup.Server();
-server.add_handler(null, (_server, message, path) => {
-    const file = `${dist}${path.endsWith('/') ? path + 'index.html' : path}`;
-    if (path.includes('..') || !GLib.file_test(file, GLib.FileTest.IS_REGULAR))
-        return message.set_status(404, null);
-    message.set_status(200, null);
-    message.get_response_headers().append('Cache-Control', 'no-cache');
-    message.set_response(TYPES[file.split('.').pop()] || 'application/octet-stream', Soup.MemoryUse.COPY,
-                         GLib.file_get_contents(file)[1]);
-});
-server.listen_local(0, Soup.ServerListenOptions.IPV4_ONLY);
-const origin = `http://127.0.0.1:${server.get_uris()[0].get_port()}`;
+// The site as a plain host serves it, by the server the Chromium tests use.
+const server = Gio.Subprocess.new(['node', `${here}/../../tools/web/serve.mjs`, dist], Gio.SubprocessFlags.STDOUT_PIPE);
+const origin = new Gio.DataInputStream({ base_stream: server.get_stdout_pipe() }).read_line_utf8(null)[0];
 
 // Every console error, error, rejected promise and policy violation, and
 // every request elsewhere.
@@ -163,4 +150,5 @@ runChecks(checks, print, (count) => screenshot(`failed-${count}`))
     .catch((error) => print(`FAIL ${error}`))
     .finally(() => loop.quit());
 loop.run();
+server.force_exit();
 System.exit(failures ? 1 : 0);

@@ -1,9 +1,13 @@
 // A static web server for the site on a free port of 127.0.0.1, as a
 // plain host would serve it: the right types, and the gzip or brotli copy
-// where the browser takes it.
+// where the browser takes it. The browser tests and the benchmark serve
+// the site with it; on its own it serves a folder and prints its address
+// until it is stopped:
+//   node tools/web/serve.mjs build-web/dist
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
+import { fileURLToPath } from 'node:url';
 
 const TYPES = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
@@ -55,3 +59,6 @@ export async function serve(root) {
         }),
     };
 }
+
+if (process.argv[1] === fileURLToPath(import.meta.url))
+    console.log((await serve(process.argv[2])).origin);
