@@ -57,37 +57,26 @@ class Orca:
         threading.Thread(target=self._read, args=(master,), daemon=True).start()
 
     def _read(self, master):
-        with open(self.log, "wb") as log, os.fdopen(master, "rb", buffering=0) as terminal:
-            pending = b""
-            while True:
-                try:
-                    chunk = terminal.read(65536)
-                except OSError:  # Orca has gone
-                    return
-                if not chunk:
-                    return
-                log.write(chunk)
-                pending += chunk
-                *complete, pending = pending.split(b"\n")
-                for line in complete:
+        with open(self.log, "wb") as log, os.fdopen(master, "rb") as terminal:
+            try:
+                for line in terminal:
+                    log.write(line)
                     match = SPEECH.search(line.decode("utf-8", "replace"))
                     if match:
                         self.lines.append(match.group(1))
-
-    def spoken(self):
-        return list(self.lines)
+            except OSError:  # Orca has gone
+                pass
 
     def expect(self, *fragments, seconds=10, what=None):
         """Waits until Orca says every fragment in one utterance; returns it."""
         end = time.monotonic() + seconds
         while time.monotonic() < end:
-            lines = self.spoken()
-            for index in range(self.heard, len(lines)):
-                if all(fragment in lines[index] for fragment in fragments):
+            for index in range(self.heard, len(self.lines)):
+                if all(fragment in self.lines[index] for fragment in fragments):
                     self.heard = index + 1
-                    return lines[index]
+                    return self.lines[index]
             time.sleep(0.1)
-        raise AssertionError(f"Orca did not say {what or fragments!r}; it said: {self.spoken()[self.heard:]}")
+        raise AssertionError(f"Orca did not say {what or fragments!r}; it said: {self.lines[self.heard:]}")
 
     def settle(self, quiet=0.7, seconds=10):
         """Waits until Orca has said nothing for `quiet` seconds, as a
@@ -103,11 +92,10 @@ class Orca:
         """The next thing Orca says that is not the echo of a key."""
         end = time.monotonic() + seconds
         while time.monotonic() < end:
-            lines = self.lines
-            for index in range(self.heard, len(lines)):
-                if not lines[index].endswith(" "):  # key echoes end in a blank
+            for index in range(self.heard, len(self.lines)):
+                if not self.lines[index].endswith(" "):  # key echoes end in a blank
                     self.heard = index + 1
-                    return lines[index]
+                    return self.lines[index]
             time.sleep(0.05)
         raise AssertionError(f"Orca fell silent; it said: {self.lines[-5:]}")
 
@@ -169,7 +157,7 @@ def session(orca):
             tab_to(orca, "Besondere Lernleistung?")
             start = orca.heard - 1
             orca.settle()
-            heard = " ".join(orca.spoken()[start:])
+            heard = " ".join(orca.lines[start:])
             assert heard.count("Besondere Lernleistung?") == 1 and re.search(r"\b(ja|nein)\b", heard), heard
             print(f"question: {heard}")
         tab_to(orca, button)
@@ -245,7 +233,7 @@ def main():
         key("Escape")
         assert program_process.wait(10) == 0, "the program did not end with status 0 on Escape"
     finally:
-        print("Orca said:\n  " + "\n  ".join(orca.spoken()))
+        print("Orca said:\n  " + "\n  ".join(orca.lines))
         if os.environ.get("KURSWAAGE_ORCA_LOG"):
             shutil.copy(orca.log, os.environ["KURSWAAGE_ORCA_LOG"])
         for process in (program_process, orca.process):

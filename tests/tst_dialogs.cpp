@@ -7,9 +7,7 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QImageReader>
 #include <QLabel>
-#include <QResource>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
@@ -32,11 +30,8 @@ private slots:
 void DialogsTest::logoAndIconsBeforeAnyDialog_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("compressed");
-    QTest::newRow("logo") << "velmologo.jpg" << QSize(200, 67) << false;
-    QTest::newRow("48 icon") << "Untitled - 2.ico" << QSize(48, 48) << true;
-    QTest::newRow("32 icon") << "Untitled - 3.ico" << QSize(32, 32) << true;
+    for (const char *file : {"velmologo.jpg", "Untitled - 2.ico", "Untitled - 3.ico"})
+        QTest::newRow(file) << file;
 }
 
 // The resources are compiled in and registered before main; what they
@@ -44,20 +39,11 @@ void DialogsTest::logoAndIconsBeforeAnyDialog_data()
 void DialogsTest::logoAndIconsBeforeAnyDialog()
 {
     QFETCH(QString, file);
-    QFETCH(QSize, size);
-    QFETCH(bool, compressed);
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    const QResource resource(":/Bilder bzw. Logos/" + file);
-    QCOMPARE(resource.compressionAlgorithm(),
-             compressed ? QResource::ZlibCompression : QResource::NoCompression);
     QFile embedded(":/Bilder bzw. Logos/" + file);
     QFile original(QStringLiteral(KURSWAAGE_RESOURCES_DIR "/Bilder bzw. Logos/") + file);
-    QVERIFY(embedded.open(QIODevice::ReadOnly));
-    QVERIFY(original.open(QIODevice::ReadOnly));
+    QVERIFY(embedded.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
     QCOMPARE(embedded.readAll(), original.readAll());
-    QImageReader reader(embedded.fileName());
-    if (reader.canRead() || file.endsWith(".jpg"))  // the ico reader is an optional plugin
-        QCOMPARE(reader.read().size(), size);
 }
 
 // The shown points change only with "errechnen"; "Verwerfen" empties the

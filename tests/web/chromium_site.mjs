@@ -5,15 +5,12 @@
 import assert from 'node:assert/strict';
 import { serve } from '../../tools/web/serve.mjs';
 import { driven, formReader, launchChromium, pressByKeyboard, session, switchScreenReaderOn } from './page.mjs';
-import { centre, press, runChecks, sleep, useCalculator, useHelp, waitForWidget, widget, workThroughExample } from './site_session.mjs';
+import { centre, pixels, press, runChecks, sleep, useCalculator, useHelp, waitForWidget, widget, workThroughExample } from './site_session.mjs';
 
 const [dist, screenshots] = process.argv.slice(2);
 const server = await serve(dist);
 const browser = await launchChromium();
 const problems = [];  // console errors, page errors, requests elsewhere
-// Counts a screenshot's colours: the site's own policy loads no data:
-// pictures. Opened first, so that it never lies above the page under test.
-const blank = await browser.newPage();
 
 // A new tab of the site, driven by touch where the viewport has it.
 async function openPage(viewport) {
@@ -36,42 +33,9 @@ async function openPage(viewport) {
     await page.evaluateOnNewDocument(formReader);
     await page.goto(server.origin + '/');
     await switchScreenReaderOn(page);
-    const driver = driven(page, { touch: viewport.hasTouch, drawn: (found) => inked(page, found) });
+    const driver = driven(page, { touch: viewport.hasTouch });
     await waitForWidget(driver, 'Kurswaage', 'pushButton_9', (found) => found && found.visible);
     return driver;
-}
-
-// The pixels of a widget as shown: how many colours, and whether any is a
-// colour rather than a grey (text and frames are grey, the help's picture
-// is not).
-async function pixels(page, found) {
-    await page.bringToFront();
-    const picture = await page.screenshot({ clip: { x: found.x, y: found.y, width: found.width, height: found.height }, encoding: 'base64' });
-    return blank.evaluate(async (data) => {
-        const image = new Image();
-        image.src = 'data:image/png;base64,' + data;
-        await image.decode();
-        const canvas = new OffscreenCanvas(image.width, image.height);
-        const context = canvas.getContext('2d');
-        context.drawImage(image, 0, 0);
-        const rgba = context.getImageData(0, 0, image.width, image.height).data;
-        const seen = new Set();
-        let coloured = false;
-        for (let i = 0; i < rgba.length; i += 4) {
-            const [r, g, b] = [rgba[i], rgba[i + 1], rgba[i + 2]];
-            seen.add((r << 16) | (g << 8) | b);
-            coloured ||= Math.max(r, g, b) - Math.min(r, g, b) > 80;
-        }
-        return { colours: seen.size, coloured };
-    }, picture);
-}
-
-async function inked(page, found) {
-    return (await pixels(page, found)).colours > 1;
-}
-
-async function coloured(page, found) {
-    return (await pixels(page, found)).coloured;
 }
 
 // What a screen reader reads of the page: the accessibility tree's
@@ -131,8 +95,7 @@ const checks = {
             await page.tab.keyboard.down('Control');
             await page.tab.keyboard.press('End');
             await page.tab.keyboard.up('Control');
-            const text = await widget(page, help, name);
-            for (const deadline = Date.now() + 5000; !(await coloured(page.tab, text)); await sleep(100))
+            for (const deadline = Date.now() + 5000; !(await pixels(page, help, name)).coloured; await sleep(100))
                 assert.ok(Date.now() < deadline, 'the help shows no picture at its end');
             const window = await widget(page, help, help);
             const viewport = page.tab.viewport();

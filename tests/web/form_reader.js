@@ -18,14 +18,20 @@ function widgetBox(element) {
     return { x: box.x, y: box.y, left: box.x, top: box.y, width, height, right: box.x + width, bottom: box.y + height };
 }
 
-window.kurswaageWidget = function (windowName, name) {
+// A widget's element in the page's tree.
+function elementOf(windowName, name) {
     const host = document.getElementById('qt-shadow-container');
     if (!host || !host.shadowRoot)
         return null;
-    const found = [...host.shadowRoot.querySelectorAll('[id]')].find((element) => {
+    return [...host.shadowRoot.querySelectorAll('[id]')].find((element) => {
         const names = element.id.split('.');
         return names.pop() === name && (name === windowName || names.includes(windowName));
     });
+}
+
+window.kurswaageWidget = function (windowName, name) {
+    const host = document.getElementById('qt-shadow-container');
+    const found = elementOf(windowName, name);
     if (!found)
         return null;
     // A window's own element is a dialog never opened; the window is the
@@ -45,6 +51,27 @@ window.kurswaageWidget = function (windowName, name) {
         visible: found.getAttribute('aria-hidden') !== 'true' && box.width > 0,
         onTop,
     };
+};
+
+// The colours a widget is drawn in, as its window's canvas holds what Qt
+// drew: how many, and whether any is a colour rather than a grey (text and
+// frames are grey, the help's picture is not).
+window.kurswaagePixels = function (windowName, name) {
+    const found = elementOf(windowName, name);
+    const canvas = found && found.closest('.qt-window').querySelector('canvas');
+    if (!canvas)
+        return null;
+    const box = widgetBox(found), place = canvas.getBoundingClientRect(), scale = canvas.width / place.width;
+    const rgba = canvas.getContext('2d').getImageData(Math.round((box.x - place.x) * scale), Math.round((box.y - place.y) * scale),
+                                                      Math.max(1, Math.round(box.width * scale)), Math.max(1, Math.round(box.height * scale))).data;
+    const seen = new Set();
+    let coloured = false;
+    for (let i = 0; i < rgba.length; i += 4) {
+        const [r, g, b] = [rgba[i], rgba[i + 1], rgba[i + 2]];
+        seen.add((r << 16) | (g << 8) | b);
+        coloured ||= Math.max(r, g, b) - Math.min(r, g, b) > 80;
+    }
+    return { colours: seen.size, coloured };
 };
 
 // The boxes of a window's controls as shown: buttons, fields, choices and

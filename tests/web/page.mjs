@@ -29,10 +29,10 @@ export const session = JSON.parse(readFileSync(new URL('../session.json', import
 
 // A Chromium tab as the page driver (site_session.mjs) uses it: clicks and
 // the mouse wheel, or on a touch screen taps and a finger's drags; the
-// keyboard. `drawn` may tell whether a widget is drawn.
-export function driven(tab, { touch = false, drawn } = {}) {
+// keyboard.
+export function driven(tab, { touch = false } = {}) {
     return {
-        tab, drawn,
+        tab,
         query: (expression) => tab.evaluate(expression),
         press: ({ x, y }) => (touch ? tab.touchscreen.tap(x, y) : tab.mouse.click(x, y)),
         async scroll(out, by) {

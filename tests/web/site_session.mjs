@@ -6,8 +6,7 @@
 //   page.press(point)        a click, or a tap on a touch screen
 //   page.scroll(out, by)     the form moved `by` CSS pixels: a finger's
 //                            drag, or the mouse wheel (out: kurswaageOutOfView)
-// and may bring page.type(text) for a keyboard, and page.drawn(found) for
-// whether a widget is drawn as it says.
+// and may bring page.type(text) for a keyboard.
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -43,11 +42,16 @@ export async function press(page, window, name) {
     await page.press(centre(found));
 }
 
-// Waits until the widget shows `value`, and, where the browser can tell,
-// until it is drawn: Qt's next frame comes a little after the text is set.
+// The colours a widget is drawn in (form_reader.js).
+export function pixels(page, window, name) {
+    return page.query(`window.kurswaagePixels(${JSON.stringify(window)}, ${JSON.stringify(name)})`);
+}
+
+// Waits until the widget shows `value`, and until it is drawn: Qt's next
+// frame comes a little after the text is set.
 export async function shows(page, window, name, value) {
-    const found = await waitForWidget(page, window, name, (f) => showsValue(f, value), `does not show ${JSON.stringify(value)}`);
-    for (const deadline = Date.now() + 5000; page.drawn && !(await page.drawn(found)); await sleep(100)) {
+    await waitForWidget(page, window, name, (f) => showsValue(f, value), `does not show ${JSON.stringify(value)}`);
+    for (const deadline = Date.now() + 5000; !((await pixels(page, window, name)).colours > 1); await sleep(100)) {
         if (Date.now() > deadline)
             throw new Error(`${name} shows ${value} in its text, but nothing is drawn`);
     }
