@@ -17,6 +17,7 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
@@ -27,11 +28,6 @@
 
 namespace {
 
-const char *const kButtons[] = {"pushButton_7", "pushButton_6", "pushButton_8", "pushButton_4", "pushButton_13",
-                                "pushButton_18", "pushButton_11", "pushButton_12", "pushButton_5", "pushButton",
-                                "pushButton_9", "pushButton_10", "pushButton_2", "pushButton_3", "pushButton_17",
-                                "pushButton_16", "pushButton_14", "pushButton_15"};
-const char *const kOral[] = {"pushButton_17", "pushButton_16", "pushButton_14", "pushButton_15"};
 const char *const kHostile[] = {"16", "-1", "99", "1e3", "abc", "zwölf", "15", "7", "0", "3a", "007"};
 
 // What the window shows: every named widget's value or text, colours of
@@ -94,12 +90,15 @@ class RandomSessionsTest : public QObject
         const QList<QSpinBox *> fields = form->findChildren<QSpinBox *>();
         const int kind = pick(100);
         if (kind < 40) {
-            const char *name = kButtons[pick(std::size(kButtons))];
-            actions << QString("click ") + name;
-            QWidget *button = formdriver::find(form.data(), name);
-            if (std::find_if(std::begin(kOral), std::end(kOral), [&](const char *o) { return qstrcmp(o, name) == 0; })
-                != std::end(kOral))
-                return useOralDialog(button);
+            // Any of the form's buttons, not the help windows'.
+            QList<QPushButton *> buttons = form->findChildren<QPushButton *>();
+            buttons.erase(std::remove_if(buttons.begin(), buttons.end(), [&](QWidget *b) { return b->window() != form.data(); }),
+                          buttons.end());
+            QPushButton *button = buttons[pick(buttons.size())];
+            actions << "click " + button->objectName();
+            for (const mainform::ExamRow &exam : mainform::kExamRows)
+                if (exam.oralReexamination && button->objectName() == exam.oralReexamination)
+                    return useOralDialog(button);
             QTest::mouseClick(button, Qt::LeftButton);
             form->show();  // after "Beenden"
         } else if (kind < 80) {
