@@ -126,6 +126,14 @@ void HighDpiTest::mainFormWorksAtThisWidth()
         }
     }
 
+    // Under the panels in either layout: the admission line, then its
+    // reason, both from the half-year panel's left edge.
+    const QRect panel = placed(formdriver::find(&form, "groupBox")), admissionLine = placed(formdriver::find(&form, "label_20")),
+                reason = placed(formdriver::find(&form, "label_22"));
+    QVERIFY(panel.bottom() < admissionLine.top() && admissionLine.bottom() < reason.top());
+    QCOMPARE(admissionLine.left(), panel.left());
+    QCOMPARE(reason.left(), panel.left());
+
     QFile description(QStringLiteral(":/tests/session.json"));
     QVERIFY(description.open(QIODevice::ReadOnly));
     const QJsonArray example = QJsonDocument::fromJson(description.readAll())["example"].toArray();
