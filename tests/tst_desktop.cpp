@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QSpinBox>
@@ -258,7 +259,7 @@ void DesktopTest::helpTextReadable_data()
 }
 
 // The help text reads at 4.5 : 1 or better on its background; in a light
-// scheme in the colours it was written in.
+// scheme in the colours it was written in; its logo shows.
 void DesktopTest::helpTextReadable()
 {
     QFETCH(QPalette, palette);
@@ -278,9 +279,12 @@ void DesktopTest::helpTextReadable()
     QCOMPARE(browser->toPlainText(), design.textBrowser->toPlainText());
     QTextCursor asDesigned(design.textBrowser->document());
     int fragments = 0;
+    QString image;
     for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat())
+                image = format.toImageFormat().name();
             if (it.fragment().text().trimmed().isEmpty() || format.isImageFormat())
                 continue;
             const QColor colour = format.hasProperty(QTextFormat::ForegroundBrush)
@@ -293,6 +297,9 @@ void DesktopTest::helpTextReadable()
         }
     }
     QVERIFY(fragments > 20);
+    // It ends with the logo, which it finds in the resources.
+    QCOMPARE(image, QString(":/Bilder bzw. Logos/velmologo.jpg"));
+    QCOMPARE(browser->document()->resource(QTextDocument::ImageResource, QUrl(image)).value<QImage>().size(), QSize(200, 67));
 }
 
 // F1 does what "Hilfe" does: it opens a help window.

@@ -1,7 +1,6 @@
-// The oral re-examination calculator, the help window and the pictures
-// they show.
+// The oral re-examination calculator, and the pictures the program
+// carries.
 #include "formdriver.h"
-#include "hilfe.h"
 #include "kurswaage.h"
 #include "muendlichenachpruefung.h"
 
@@ -10,8 +9,6 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextBrowser>
 
 using formdriver::find;
 
@@ -24,7 +21,6 @@ private slots:
     void logoAndIconsBeforeAnyDialog();
     void resultStaysUntilErrechnenAndVerwerfen();
     void oralDialogIsFreshAndChangesNothing();
-    void helpDocumentShowsTheLogo();
 };
 
 void DialogsTest::logoAndIconsBeforeAnyDialog_data()
@@ -87,23 +83,6 @@ void DialogsTest::oralDialogIsFreshAndChangesNothing()
         QCOMPARE(find<QSpinBox>(&form, "spinBox_48")->value(), written);
     }
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-}
-
-// The help text ends with the logo, which it finds in the resources.
-void DialogsTest::helpDocumentShowsTheLogo()
-{
-    Hilfe help;
-    const QTextDocument *document = find<QTextBrowser>(&help, "textBrowser")->document();
-    QString image;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().isImageFormat())
-                image = it.fragment().charFormat().toImageFormat().name();
-        }
-    }
-    QCOMPARE(image, QString(":/Bilder bzw. Logos/velmologo.jpg"));
-    const QVariant logo = document->resource(QTextDocument::ImageResource, QUrl(image));
-    QCOMPARE(logo.value<QImage>().size(), QSize(200, 67));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -13,6 +13,8 @@ using namespace grading;
 Q_DECLARE_METATYPE(ColumnPoints)
 Q_DECLARE_METATYPE(CourseWholePoints)
 Q_DECLARE_METATYPE(ExamPoints)
+Q_DECLARE_METATYPE(AdmissionInput)
+Q_DECLARE_METATYPE(OverallInput)
 
 namespace {
 
@@ -167,11 +169,8 @@ void GradingTest::blockOne()
 
 void GradingTest::admission_data()
 {
-    QTest::addColumn<int>("blockOne");
-    QTest::addColumn<bool>("zeroCourse");
-    QTest::addColumn<int>("underFive");
-    QTest::addColumn<int>("zeroTally");
-    QTest::addColumn<int>("extraSubjects");
+    // Block I, a zero course, the under-five tally, the zero tally, extra subjects
+    QTest::addColumn<AdmissionInput>("input");
     QTest::addColumn<QString>("sentence");
     QTest::addColumn<int>("zeroTallyAfter");
     const QString admitted = "Du bist zugelassen.";
@@ -179,32 +178,27 @@ void GradingTest::admission_data()
     const QString zeroCourse = "Du bist ein oder mehrmals unter 0 Notenpunkte und bist damit nicht zum Abitur zugelassen.";
     const QString tooOften = "Du hast zu oft unter 05 Notenpunkte erzielt und wirst damit nicht zum Abitur zugelassen.";
     const QString zeroTally = "Du hast 0 Notenpunkte erzielt und wirst damit nicht zum Abitur zugelassen.";
-    QTest::newRow("199") << 199 << false << 0 << 0 << 0 << outside << 0;
-    QTest::newRow("200") << 200 << false << 0 << 0 << 0 << admitted << 0;
-    QTest::newRow("600") << 600 << false << 0 << 0 << 0 << admitted << 0;
-    QTest::newRow("601") << 601 << false << 0 << 0 << 0 << outside << 0;
-    QTest::newRow("zero course beats window") << 400 << true << 0 << 0 << 0 << zeroCourse << 0;
-    QTest::newRow("7 under five, ten") << 400 << false << 7 << 0 << 0 << admitted << 0;
-    QTest::newRow("8 under five, ten") << 400 << false << 8 << 0 << 0 << tooOften << 0;
-    QTest::newRow("9 under five, twelve") << 400 << false << 9 << 0 << 2 << admitted << 0;
-    QTest::newRow("10 under five, twelve") << 400 << false << 10 << 0 << 2 << tooOften << 0;
-    QTest::newRow("too often beats zero course") << 150 << true << 9 << 0 << 1 << tooOften << 0;
-    QTest::newRow("zero tally beats all") << 150 << true << 8 << -1 << 0 << zeroTally << -1;
-    QTest::newRow("tally cleared below limit") << 400 << true << 6 << -2 << 0 << zeroTally << 0;
-    QTest::newRow("tally kept at limit") << 400 << true << 7 << -2 << 0 << zeroTally << -2;
-    QTest::newRow("tally cleared, eleven") << 400 << true << 7 << -2 << 1 << zeroTally << 0;
+    QTest::newRow("199") << AdmissionInput{199, false, 0, 0, 0} << outside << 0;
+    QTest::newRow("200") << AdmissionInput{200, false, 0, 0, 0} << admitted << 0;
+    QTest::newRow("600") << AdmissionInput{600, false, 0, 0, 0} << admitted << 0;
+    QTest::newRow("601") << AdmissionInput{601, false, 0, 0, 0} << outside << 0;
+    QTest::newRow("zero course beats window") << AdmissionInput{400, true, 0, 0, 0} << zeroCourse << 0;
+    QTest::newRow("7 under five, ten") << AdmissionInput{400, false, 7, 0, 0} << admitted << 0;
+    QTest::newRow("8 under five, ten") << AdmissionInput{400, false, 8, 0, 0} << tooOften << 0;
+    QTest::newRow("9 under five, twelve") << AdmissionInput{400, false, 9, 0, 2} << admitted << 0;
+    QTest::newRow("10 under five, twelve") << AdmissionInput{400, false, 10, 0, 2} << tooOften << 0;
+    QTest::newRow("too often beats zero course") << AdmissionInput{150, true, 9, 0, 1} << tooOften << 0;
+    QTest::newRow("zero tally beats all") << AdmissionInput{150, true, 8, -1, 0} << zeroTally << -1;
+    QTest::newRow("tally cleared below limit") << AdmissionInput{400, true, 6, -2, 0} << zeroTally << 0;
+    QTest::newRow("tally kept at limit") << AdmissionInput{400, true, 7, -2, 0} << zeroTally << -2;
+    QTest::newRow("tally cleared, eleven") << AdmissionInput{400, true, 7, -2, 1} << zeroTally << 0;
 }
 
 void GradingTest::admission()
 {
-    QFETCH(int, blockOne);
-    QFETCH(bool, zeroCourse);
-    QFETCH(int, underFive);
-    QFETCH(int, zeroTally);
-    QFETCH(int, extraSubjects);
+    QFETCH(AdmissionInput, input);
     QFETCH(QString, sentence);
     QFETCH(int, zeroTallyAfter);
-    const AdmissionInput input{blockOne, zeroCourse, underFive, zeroTally, extraSubjects};
     const Admission verdict = admissionVerdict(input);
     QCOMPARE(admissionSentence(verdict), sentence);
     QCOMPARE(verdict == Admission::Admitted, sentence == "Du bist zugelassen.");
@@ -246,45 +240,40 @@ void GradingTest::examinations()
 
 void GradingTest::overall_data()
 {
-    QTest::addColumn<int>("blockOne");
-    QTest::addColumn<int>("blockTwo");
-    QTest::addColumn<bool>("zeroCourse");
-    QTest::addColumn<bool>("zeroExam");
+    // Block I, Block II, a zero course, a zero examination
+    QTest::addColumn<OverallInput>("input");
     QTest::addColumn<QString>("result");
     const QString failed = "Sie haben die Abiturprüfungen  nicht bestanden.";
     const QString first = "Sie haben den ersten Block nicht bestanden und erhalten deshalb kein Abitur.";
     const QString second = "Sie haben den zweiten Block nicht bestanden und erhalten deshalb kein Abitur.";
     const QString neither = "Sie haben keinen Block bestanden und erhalten deshalb kein Abitur.";
-    QTest::newRow("example") << 424 << 216 << false << false << "2,1";
-    QTest::newRow("300 at the edges") << 200 << 100 << false << false << "4,0";
-    QTest::newRow("best") << 600 << 300 << false << false << "1,0";
-    QTest::newRow("block one 199") << 199 << 300 << false << false << failed;
-    QTest::newRow("block two 96") << 600 << 96 << false << false << failed;
-    QTest::newRow("total 299") << 203 << 96 << false << false << failed;
-    QTest::newRow("zero course beats the grade") << 500 << 200 << true << false << first;
-    QTest::newRow("zero exam beats the grade") << 500 << 200 << false << true << second;
-    QTest::newRow("zero exam beats failed") << 100 << 0 << false << true << second;
-    QTest::newRow("both zero") << 500 << 200 << true << true << neither;
-    QTest::newRow("start: nothing recorded") << 0 << 0 << true << true << neither;
+    QTest::newRow("example") << OverallInput{424, 216, false, false} << "2,1";
+    QTest::newRow("300 at the edges") << OverallInput{200, 100, false, false} << "4,0";
+    QTest::newRow("best") << OverallInput{600, 300, false, false} << "1,0";
+    QTest::newRow("block one 199") << OverallInput{199, 300, false, false} << failed;
+    QTest::newRow("block two 96") << OverallInput{600, 96, false, false} << failed;
+    QTest::newRow("total 299") << OverallInput{203, 96, false, false} << failed;
+    QTest::newRow("zero course beats the grade") << OverallInput{500, 200, true, false} << first;
+    QTest::newRow("zero exam beats the grade") << OverallInput{500, 200, false, true} << second;
+    QTest::newRow("zero exam beats failed") << OverallInput{100, 0, false, true} << second;
+    QTest::newRow("both zero") << OverallInput{500, 200, true, true} << neither;
+    QTest::newRow("start: nothing recorded") << OverallInput{0, 0, true, true} << neither;
 }
 
 // From the inputs and from the record the checks leave behind.
 void GradingTest::overall()
 {
-    QFETCH(int, blockOne);
-    QFETCH(int, blockTwo);
-    QFETCH(bool, zeroCourse);
-    QFETCH(bool, zeroExam);
+    QFETCH(OverallInput, input);
     QFETCH(QString, result);
-    QCOMPARE(overallResult(OverallInput{blockOne, blockTwo, zeroCourse, zeroExam}), result);
+    QCOMPARE(overallResult(input), result);
     EvaluationState state;
-    state.blockOnePoints = blockOne;
-    state.blockTwoPoints = blockTwo;
+    state.blockOnePoints = input.blockOnePoints;
+    state.blockTwoPoints = input.blockTwoPoints;
     for (auto &column : state.coursePoints)
         column.fill(9);
-    state.coursePoints[3][9] = zeroCourse ? 0 : 9;
+    state.coursePoints[3][9] = input.zeroCourse ? 0 : 9;
     state.coursePoints[2][10] = 0;  // row 11 has no say
-    state.examPoints = {9, 9, 9, 9, zeroExam ? 0 : 9};
+    state.examPoints = {9, 9, 9, 9, input.zeroExam ? 0 : 9};
     QCOMPARE(overallResult(state), result);
 }
 
