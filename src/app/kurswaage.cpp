@@ -391,8 +391,7 @@ void Kurswaage::openOralReexamination()
     dialog->open();
 #else
     muendlicheNachpruefung dialog;
-    dialog.setModal(true);
-    dialog.exec();
+    dialog.exec();  // modal, as exec() always is
 #endif
 }
 
