@@ -31,7 +31,7 @@ namespace {
 const char *const kHostile[] = {"16", "-1", "99", "1e3", "abc", "zwölf", "15", "7", "0", "3a", "007"};
 
 // What the window shows: every named widget's value or text, colours of
-// the lists and marks, and whether it is enabled.
+// the lists and of the texts shown, and whether it is enabled.
 QStringList shown(const Kurswaage &form)
 {
     QStringList s;
@@ -43,7 +43,7 @@ QStringList shown(const Kurswaage &form)
         if (auto *spinBox = qobject_cast<QSpinBox *>(w))
             value += QString::number(spinBox->value());
         else if (auto *label = qobject_cast<QLabel *>(w))
-            value += label->text() + " " + label->palette().color(label->foregroundRole()).name();
+            value += label->text().isEmpty() ? QString() : label->text() + " " + label->palette().color(label->foregroundRole()).name();
         for (const auto &column : mainform::kColumns)
             if (name == column.list)
                 for (const auto &[colour, text] : formdriver::listLines(&form, column.list))
@@ -129,13 +129,30 @@ class RandomSessionsTest : public QObject
         }
     }
 
-    // After "Zurücksetzen" a candidate worked through to the grade shows
-    // what a fresh window shows for it: the same random points in both.
+    // Whether the window shows what `fresh` shows; else says what differs.
+    bool showsAsFresh(const Kurswaage &fresh, const char *when)
+    {
+        const QStringList expected = shown(fresh), now = shown(*form);
+        if (now == expected)
+            return true;
+        QString report = QString("seed %1 after %2 actions, %3:\n  %4\n").arg(seed).arg(actions.size()).arg(when, actions.join("\n  "));
+        for (int i = 0; i < expected.size(); ++i)
+            if (expected[i] != now.value(i))
+                report += QString("fresh %1\n shown %2\n").arg(expected[i], now.value(i));
+        qWarning().noquote() << report;
+        return false;
+    }
+
+    // Right after "Zurücksetzen" the window shows what a fresh one shows,
+    // and a candidate then worked through to the grade shows what a fresh
+    // window shows for it: the same random points in both.
     bool startsAfresh()
     {
         formdriver::click(form.data(), "pushButton_10");
         Kurswaage fresh;
         fresh.show();
+        if (!showsAsFresh(fresh, "right after Zurücksetzen"))
+            return false;
         const auto both = [&](const std::function<void(QWidget *)> &action) {
             action(&fresh);
             action(form.data());
@@ -156,15 +173,7 @@ class RandomSessionsTest : public QObject
         }
         for (const char *step : {"pushButton_7", "pushButton_6", "pushButton_8", "pushButton_4", "pushButton_5", "pushButton"})
             both([step](QWidget *window) { formdriver::click(window, step); });
-        const QStringList expected = shown(fresh), now = shown(*form);
-        if (now == expected)
-            return true;
-        QString report = QString("seed %1 after %2 actions:\n  %3\n").arg(seed).arg(actions.size()).arg(actions.join("\n  "));
-        for (int i = 0; i < expected.size(); ++i)
-            if (expected[i] != now.value(i))
-                report += QString("fresh %1\n shown %2\n").arg(expected[i], now.value(i));
-        qWarning().noquote() << report;
-        return false;
+        return showsAsFresh(fresh, "and a candidate worked through");
     }
 
 private slots:
