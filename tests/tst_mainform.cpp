@@ -1,9 +1,10 @@
 // The main form as the student meets it: the table of widget names the
 // dialog works by matches the form, the spin boxes accept 0 to 15 only,
 // Tab goes across a row, each button opens what it stands for, and the
-// example comes out right with eleven and twelve subjects. (That
-// "Zurücksetzen" brings every value back, the random sessions check;
-// leaving the program, tst_session.)
+// example comes out right with eleven and twelve subjects, and the
+// courses under 5 points are counted afresh after "Zurücksetzen" and
+// "Leeren". (That "Zurücksetzen" brings every value back, the random
+// sessions check; leaving the program, tst_session.)
 #include "formdriver.h"
 #include "kurswaage.h"
 #include "mainform.h"
@@ -35,6 +36,8 @@ private slots:
     void buttonsOpenTheirSteps();
     void elevenAndTwelveSubjects_data();
     void elevenAndTwelveSubjects();
+    void countingStartsAfresh_data();
+    void countingStartsAfresh();
 };
 
 // The table the dialog finds its widgets by: every row's points stand on
@@ -158,6 +161,29 @@ void MainFormTest::elevenAndTwelveSubjects()
     QCOMPARE(form->evaluationState().blockOnePoints, blockOne);
     QCOMPARE(widget<QLabel>("label_22")->text(), QStringLiteral("Du bist zugelassen."));
     QCOMPARE(widget<QLabel>("label_34")->text(), QStringLiteral("2,1"));  // 216 + 410 to 424: 626 to 640
+}
+
+void MainFormTest::countingStartsAfresh_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Zurücksetzen") << "pushButton_10";
+    QTest::newRow("Leeren") << "pushButton_13";
+}
+
+// After the example (a course under 5 points), "Zurücksetzen" and "Leeren"
+// forget what the checks counted: seven courses under 5, the most that ten
+// subjects allow, are then admitted.
+void MainFormTest::countingStartsAfresh()
+{
+    QFETCH(QString, button);
+    formdriver::workThroughExample(form.data());
+    formdriver::click(form.data(), qPrintable(button));
+    for (int c = 0; c < kHalfYears; ++c)
+        for (int row = 0; row < kCompulsoryRows; ++row)
+            widget<QSpinBox>(mainform::kColumns[c].rows[row])->setValue(c == 0 && row < 7 ? 4 : 10);
+    for (const mainform::HalfYearColumn &column : mainform::kColumns)
+        formdriver::click(form.data(), column.check);
+    QCOMPARE(widget<QLabel>("label_22")->text(), QStringLiteral("Du bist zugelassen."));
 }
 
 QTEST_MAIN(MainFormTest)
