@@ -18,7 +18,8 @@ const read = (path) => new TextDecoder().decode(GLib.file_get_contents(path)[1])
 const session = JSON.parse(read(`${here}/../session.json`));
 
 // The site as a plain host serves it, by the server the Chromium tests use.
-const server = Gio.Subprocess.new(['node', `${here}/../../tools/web/serve.mjs`, dist], Gio.SubprocessFlags.STDOUT_PIPE);
+const server = Gio.Subprocess.new(['node', `${here}/../../tools/web/serve.mjs`, dist],
+                                  Gio.SubprocessFlags.STDOUT_PIPE | Gio.SubprocessFlags.STDIN_PIPE);
 const origin = new Gio.DataInputStream({ base_stream: server.get_stdout_pipe() }).read_line_utf8(null)[0];
 
 // Every console error, error, rejected promise and policy violation, and

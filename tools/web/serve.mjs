@@ -1,8 +1,7 @@
 // A static web server for the site on a free port of 127.0.0.1, as a
 // plain host would serve it: the right types, and the gzip or brotli copy
 // where the browser takes it. The browser tests and the benchmark serve
-// the site with it; on its own it serves a folder and prints its address
-// until it is stopped:
+// the site with it; on its own it serves a folder and prints its address:
 //   node tools/web/serve.mjs build-web/dist
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
@@ -60,5 +59,9 @@ export async function serve(root) {
     };
 }
 
-if (process.argv[1] === fileURLToPath(import.meta.url))
+// On its own: until it is stopped or its standard input ends (the test
+// that started it has gone).
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
     console.log((await serve(process.argv[2])).origin);
+    process.stdin.on('end', () => process.exit(0)).resume();
+}
