@@ -10,15 +10,12 @@
 #include "desktopsetup.h"
 #include "formdriver.h"
 #include "kurswaage.h"
+#include "sessiondescription.h"
 #include "ui_kurswaage.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -134,9 +131,8 @@ void HighDpiTest::mainFormWorksAtThisWidth()
     QCOMPARE(admissionLine.left(), panel.left());
     QCOMPARE(reason.left(), panel.left());
 
-    QFile description(QStringLiteral(":/tests/session.json"));
-    QVERIFY(description.open(QIODevice::ReadOnly));
-    const QJsonArray example = QJsonDocument::fromJson(description.readAll())["example"].toArray();
+    const QJsonArray example = sessionDescription()["example"].toArray();
+    QVERIFY(!example.isEmpty());
     for (const QJsonValue &step : example) {
         auto *target = formdriver::find<QAbstractButton>(&form, qPrintable(step["press"].toString()));
         if (area)

@@ -8,12 +8,9 @@
 #include "formdriver.h"
 #include "hilfe.h"
 #include "kurswaage.h"
+#include "sessiondescription.h"
 
 #include <QAccessible>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
@@ -29,14 +26,6 @@ QStringList announced;
 void witness(QWidget *, const QString &text)
 {
     announced << text;
-}
-
-QJsonObject sessionDescription()
-{
-    QFile file(QStringLiteral(":/tests/session.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(file.readAll()).object();
 }
 
 QString textOf(const QWidget *window, const QString &name)

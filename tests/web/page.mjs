@@ -3,6 +3,7 @@
 // tab as the page driver uses it.
 import { readFileSync } from 'node:fs';
 export { launchChromium } from '../../tools/web/chromium.mjs';
+import { sleep } from './site_session.mjs';
 
 // Switches the page's accessibility tree on as a screen-reader user does:
 // finds the switch by its German name and activates it.
@@ -46,7 +47,7 @@ export function driven(tab, { touch = false } = {}) {
             await tab.touchscreen.touchStart(from.x, from.y);
             for (let step = 1; step <= 10; ++step)
                 await tab.touchscreen.touchMove(from.x - by.dx * step / 10, from.y - by.dy * step / 10);
-            await new Promise((resolve) => setTimeout(resolve, 300));
+            await sleep(300);
             await tab.touchscreen.touchEnd();
         },
         // Over what the field holds.

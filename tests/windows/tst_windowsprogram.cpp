@@ -11,12 +11,11 @@
 #include "desktopsetup.h"
 #include "formdriver.h"
 #include "kurswaage.h"
+#include "../sessiondescription.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
 #include <QScreen>
@@ -147,9 +146,8 @@ private slots:
 
     void exampleShowsItsGrade()
     {
-        QFile description(QStringLiteral(":/tests/session.json"));
-        QVERIFY(description.open(QIODevice::ReadOnly));
-        const QJsonArray example = QJsonDocument::fromJson(description.readAll())["example"].toArray();
+        const QJsonArray example = sessionDescription()["example"].toArray();
+        QVERIFY(!example.isEmpty());
         const QJsonObject last = example.last().toObject()["shows"].toObject();
         const QImage before = referenceImage();
         for (const QJsonValue &step : example)
