@@ -14,12 +14,8 @@
 #include "kurswaage.h"
 #include "mainform.h"
 
-#include <QAbstractButton>
-#include <QClipboard>
-#include <QLabel>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <algorithm>
 #include <functional>

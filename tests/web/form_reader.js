@@ -53,25 +53,18 @@ window.kurswaageWidget = function (windowName, name) {
     };
 };
 
-// The colours a widget is drawn in, as its window's canvas holds what Qt
-// drew: how many, and whether any is a colour rather than a grey (text and
-// frames are grey, the help's picture is not).
-window.kurswaagePixels = function (windowName, name) {
+// Whether anything is drawn where the widget lies, as its window's canvas
+// holds what Qt drew: more than one colour there.
+window.kurswaageDrawn = function (windowName, name) {
     const found = elementOf(windowName, name);
     const canvas = found && found.closest('.qt-window').querySelector('canvas');
     if (!canvas)
-        return null;
+        return false;
     const box = widgetBox(found), place = canvas.getBoundingClientRect(), scale = canvas.width / place.width;
-    const rgba = canvas.getContext('2d').getImageData(Math.round((box.x - place.x) * scale), Math.round((box.y - place.y) * scale),
-                                                      Math.max(1, Math.round(box.width * scale)), Math.max(1, Math.round(box.height * scale))).data;
-    const seen = new Set();
-    let coloured = false;
-    for (let i = 0; i < rgba.length; i += 4) {
-        const [r, g, b] = [rgba[i], rgba[i + 1], rgba[i + 2]];
-        seen.add((r << 16) | (g << 8) | b);
-        coloured ||= Math.max(r, g, b) - Math.min(r, g, b) > 80;
-    }
-    return { colours: seen.size, coloured };
+    const rgba = new Uint32Array(canvas.getContext('2d').getImageData(
+        Math.round((box.x - place.x) * scale), Math.round((box.y - place.y) * scale),
+        Math.max(1, Math.round(box.width * scale)), Math.max(1, Math.round(box.height * scale))).data.buffer);
+    return rgba.some((pixel) => pixel !== rgba[0]);
 };
 
 // The boxes of a window's controls as shown: buttons, fields, choices and

@@ -42,16 +42,12 @@ export async function press(page, window, name) {
     await page.press(centre(found));
 }
 
-// The colours a widget is drawn in (form_reader.js).
-export function pixels(page, window, name) {
-    return page.query(`window.kurswaagePixels(${JSON.stringify(window)}, ${JSON.stringify(name)})`);
-}
-
 // Waits until the widget shows `value`, and until it is drawn: Qt's next
 // frame comes a little after the text is set.
 export async function shows(page, window, name, value) {
     await waitForWidget(page, window, name, (f) => showsValue(f, value), `does not show ${JSON.stringify(value)}`);
-    for (const deadline = Date.now() + 5000; !((await pixels(page, window, name)).colours > 1); await sleep(100)) {
+    const drawn = `window.kurswaageDrawn(${JSON.stringify(window)}, ${JSON.stringify(name)})`;
+    for (const deadline = Date.now() + 5000; !(await page.query(drawn)); await sleep(100)) {
         if (Date.now() > deadline)
             throw new Error(`${name} shows ${value} in its text, but nothing is drawn`);
     }
