@@ -67,16 +67,24 @@ class Orca:
             except OSError:  # Orca has gone
                 pass
 
-    def expect(self, *fragments, seconds=10, what=None):
-        """Waits until Orca says every fragment in one utterance; returns it."""
+    def _await(self, wanted, seconds, failure):
+        """Waits for a line not yet looked at for which wanted(line) holds; returns it."""
         end = time.monotonic() + seconds
         while time.monotonic() < end:
             for index in range(self.heard, len(self.lines)):
-                if all(fragment in self.lines[index] for fragment in fragments):
+                if wanted(self.lines[index]):
                     self.heard = index + 1
                     return self.lines[index]
-            time.sleep(0.1)
-        raise AssertionError(f"Orca did not say {what or fragments!r}; it said: {self.lines[self.heard:]}")
+            time.sleep(0.05)
+        raise AssertionError(f"{failure}; it said: {self.lines[self.heard:]}")
+
+    def expect(self, *fragments, seconds=10, what=None):
+        """Waits until Orca says every fragment in one utterance; returns it."""
+        return self._await(lambda line: all(f in line for f in fragments), seconds, f"Orca did not say {what or fragments!r}")
+
+    def next(self, seconds=10):
+        """The next thing Orca says that is not the echo of a key (those end in a blank)."""
+        return self._await(lambda line: not line.endswith(" "), seconds, "Orca fell silent")
 
     def settle(self, quiet=0.7, seconds=10):
         """Waits until Orca has said nothing for `quiet` seconds, as a
@@ -87,17 +95,6 @@ class Orca:
             time.sleep(0.05)
             if len(self.lines) != count:
                 count, since = len(self.lines), time.monotonic()
-
-    def next(self, seconds=10):
-        """The next thing Orca says that is not the echo of a key."""
-        end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            for index in range(self.heard, len(self.lines)):
-                if not self.lines[index].endswith(" "):  # key echoes end in a blank
-                    self.heard = index + 1
-                    return self.lines[index]
-            time.sleep(0.05)
-        raise AssertionError(f"Orca fell silent; it said: {self.lines[-5:]}")
 
 
 def key(name):

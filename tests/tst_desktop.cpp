@@ -20,21 +20,17 @@ using formdriver::find;
 
 namespace {
 
-// A window as the program builds it, and the same form as designed, with
-// none of the program's code.
-std::pair<QDialog *, QDialog *> windowAndDesign(const QString &window)
+// A window's form as designed, with none of the program's code.
+QDialog *designOf(const QString &window)
 {
     auto *design = new QDialog;
-    if (window == "Kurswaage") {
+    if (window == "Kurswaage")
         Ui::Kurswaage().setupUi(design);
-        return {new Kurswaage, design};
-    }
-    if (window == "Hilfe") {
+    else if (window == "Hilfe")
         Ui::Hilfe().setupUi(design);
-        return {new Hilfe, design};
-    }
-    Ui::muendlicheNachpruefung().setupUi(design);
-    return {new muendlicheNachpruefung, design};
+    else
+        Ui::muendlicheNachpruefung().setupUi(design);
+    return design;
 }
 
 // A colour scheme whose windows and lists have this background.
@@ -130,8 +126,7 @@ private slots:
             QApplication::setFont(font.pointSize() > 12 ? QFont() : [] { QFont f; f.setPointSize(20); return f; }());
         else
             QApplication::setFont(font);
-        auto [created, designed] = windowAndDesign(window);
-        QScopedPointer<QDialog> dialog(created), design(designed);
+        QScopedPointer<QDialog> dialog(formdriver::createWindow(window)), design(designOf(window));
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
         if (whileOpen)

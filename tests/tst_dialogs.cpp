@@ -1,7 +1,6 @@
 // The oral re-examination calculator, and the pictures the program
 // carries.
 #include "formdriver.h"
-#include "kurswaage.h"
 #include "muendlichenachpruefung.h"
 
 #include <QtTest>
@@ -41,32 +40,6 @@ private slots:
         QCOMPARE(find<QSpinBox>(&dialog, "spinBox_2")->value(), 0);
         QVERIFY(find<QLabel>(&dialog, "label_5")->text().isEmpty());
         QCOMPARE(find<QComboBox>(&dialog, "comboBox")->currentText(), QString("Mathe"));
-    }
-
-    // Every "mdl." opens a new calculator in its start state, without parent;
-    // the main form's examination points stay as they were.
-    void oralDialogIsFreshAndChangesNothing()
-    {
-        Kurswaage form;
-        form.show();
-        formdriver::click(&form, "pushButton_9");  // Beispiel
-        const int written = find<QSpinBox>(&form, "spinBox_48")->value();
-
-        for (const char *button : {"pushButton_17", "pushButton_16", "pushButton_14", "pushButton_15", "pushButton_17"}) {
-            QVERIFY(formdriver::withModalDialog([&] { QTest::mouseClick(find(&form, button), Qt::LeftButton); },
-                                                [](QWidget *dialog) {
-                QVERIFY(qobject_cast<muendlicheNachpruefung *>(dialog) && !dialog->parentWidget());
-                QCOMPARE(find<QSpinBox>(dialog, "spinBox")->value(), 0);
-                QCOMPARE(find<QSpinBox>(dialog, "spinBox_2")->value(), 0);
-                QVERIFY(find<QLabel>(dialog, "label_5")->text().isEmpty());
-                QCOMPARE(find<QComboBox>(dialog, "comboBox")->currentIndex(), 0);
-                find<QComboBox>(dialog, "comboBox")->setCurrentIndex(3);
-                QCOMPARE(formdriver::calculateOral(dialog, 2, 15), QString("6.33333"));
-                QTest::mouseClick(find(dialog, "pushButton_3"), Qt::LeftButton);  // Verlassen
-            }));
-            QCOMPARE(find<QSpinBox>(&form, "spinBox_48")->value(), written);
-        }
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 };
 

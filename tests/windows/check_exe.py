@@ -7,14 +7,13 @@ manifest in its resources.
     check_exe.py KURSWAAGE.EXE VERSION WINDOWS_SYSTEM32_FOLDER
 """
 import os
-import re
-import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 
 import pefile
 
 exe, version, system32 = sys.argv[1:4]
+pe = pefile.PE(exe)
 failures = []
 
 
@@ -23,70 +22,47 @@ def check(condition, message):
         failures.append(message)
 
 
-# Imports, as objdump lists them: each must be a DLL of Windows itself, as
-# Wine's system folder has them, so nothing of Qt's or the compiler's
-# runtime is needed beside the .exe.
-dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", exe], check=True,
-                      capture_output=True, text=True).stdout
-imported = re.findall(r"DLL Name: (\S+)", dump)
+def resources(type_name):
+    """The data of every resource of the given type."""
+    return [pe.get_data(language.data.struct.OffsetToData, language.data.struct.Size)
+            for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries if kind.id == pefile.RESOURCE_TYPE[type_name]
+            for name in kind.directory.entries for language in name.directory.entries]
+
+
+# Each import a DLL of Windows itself, as Wine's system folder has them:
+# nothing of Qt's or the compiler's runtime is needed beside the .exe.
+imported = [entry.dll.decode() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])]
 system_dlls = {name.lower() for name in os.listdir(system32)}
-check(imported, "objdump lists no imported DLL")
+check(imported, "no imported DLL")
 for dll in imported:
     check(dll.lower() in system_dlls, f"imports {dll}, which is no Windows system DLL")
-
-pe = pefile.PE(exe)
 check(pe.OPTIONAL_HEADER.Subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"],
       f"subsystem {pe.OPTIONAL_HEADER.Subsystem}, not the GUI's: a console window would open")
 
-
-def resources(type_name):
-    """The data of every resource of the given type."""
-    wanted = pefile.RESOURCE_TYPE[type_name]
-    found = []
-    directory = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
-    for kind in directory.entries if directory else []:
-        if kind.id != wanted:
-            continue
-        for name in kind.directory.entries:
-            for language in name.directory.entries:
-                data = language.data.struct
-                found.append(pe.get_data(data.OffsetToData, data.Size))
-    return found
-
-
 # The icon Explorer and the task bar show: a group naming at least one image.
 groups = resources("RT_GROUP_ICON")
-check(groups and int.from_bytes(groups[0][4:6], "little") >= 1, "no program icon")
-check(resources("RT_ICON"), "the icon group names no images")
+check(groups and int.from_bytes(groups[0][4:6], "little") >= 1 and resources("RT_ICON"), "no program icon")
 
-# The version on the file's Details tab.
-strings = {}
-for file_info in getattr(pe, "FileInfo", []):
-    for entry in file_info:
-        for table in getattr(entry, "StringTable", []):
-            strings.update({key.decode(): value.decode() for key, value in table.entries.items()})
+# The version on the file's Details tab, as text and as numbers.
+strings = {key.decode(): value.decode() for info in pe.FileInfo for entry in info
+           for table in getattr(entry, "StringTable", []) for key, value in table.entries.items()}
 check(strings.get("ProductName") == "Kurswaage", f"ProductName is {strings.get('ProductName')!r}")
 check(strings.get("ProductVersion") == version, f"ProductVersion is {strings.get('ProductVersion')!r}, not {version}")
-fixed = pe.VS_FIXEDFILEINFO[0] if hasattr(pe, "VS_FIXEDFILEINFO") else None
-numbers = (version.split(".") + ["0"] * 4)[:4]
-check(fixed is not None and [fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF,
-                             fixed.FileVersionLS >> 16, fixed.FileVersionLS & 0xFFFF] == [int(n) for n in numbers],
-      "the fixed file version differs from the program's version")
+fixed = pe.VS_FIXEDFILEINFO[0]
+check([fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF, fixed.FileVersionLS >> 16, fixed.FileVersionLS & 0xFFFF]
+      == [int(n) for n in (version.split(".") + ["0"] * 4)[:4]], "the fixed file version differs from the program's")
 
 # The manifest: per-monitor DPI awareness (v2), Windows 10 and 11, common
 # controls 6.
 manifests = resources("RT_MANIFEST")
 check(len(manifests) == 1, f"{len(manifests)} manifests, not one")
-if manifests:
-    root = ElementTree.fromstring(manifests[0])
-    texts = {element.tag.split("}")[-1]: (element.text or "") for element in root.iter()}
-    check("PerMonitorV2" in texts.get("dpiAwareness", ""), "not declared per-monitor DPI aware (v2)")
-    check(any(element.get("Id") == "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
-              for element in root.iter() if element.tag.endswith("supportedOS")),
-          "Windows 10/11 not declared as supported")
-    check(any(element.get("name") == "Microsoft.Windows.Common-Controls" and element.get("version", "").startswith("6.")
-              for element in root.iter() if element.tag.endswith("assemblyIdentity")),
-          "common controls 6 not asked for")
+elements = list(ElementTree.fromstring(manifests[0]).iter()) if manifests else []
+check(any(e.tag.endswith("dpiAwareness") and "PerMonitorV2" in (e.text or "") for e in elements),
+      "not declared per-monitor DPI aware (v2)")
+check(any(e.tag.endswith("supportedOS") and e.get("Id") == "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" for e in elements),
+      "Windows 10/11 not declared as supported")
+check(any(e.tag.endswith("assemblyIdentity") and e.get("name") == "Microsoft.Windows.Common-Controls"
+          and e.get("version", "").startswith("6.") for e in elements), "common controls 6 not asked for")
 
 for failure in failures:
     print(f"FAIL: {exe}: {failure}")
