@@ -4,7 +4,7 @@
 // the example works through real clicks and the mouse wheel (xdotool); the
 // calculator takes points typed on the keyboard. (That the page asks no
 // other server and logs no error, Chromium checks.)
-//   gjs -m webkit_site.mjs DIST_DIR [SCREENSHOT_DIR]
+//   gjs -m webkit_site.mjs DIST_DIR
 import Gio from 'gi://Gio';
 import GLib from 'gi://GLib';
 import Gtk from 'gi://Gtk?version=3.0';
@@ -12,7 +12,7 @@ import WebKit2 from 'gi://WebKit2?version=4.1';
 import System from 'system';
 import { runChecks, sleep, useCalculator, waitForWidget, workThroughExample } from './site_session.mjs';
 
-const [dist, screenshots] = System.programArgs;
+const [dist] = System.programArgs;
 const here = GLib.path_get_dirname(GLib.filename_from_uri(import.meta.url)[0]);
 const read = (path) => new TextDecoder().decode(GLib.file_get_contents(path)[1]);
 const session = JSON.parse(read(`${here}/../session.json`));
@@ -74,16 +74,6 @@ const page = {
     },
 };
 
-function screenshot(name) {
-    if (!screenshots)
-        return Promise.resolve();
-    return new Promise((resolve) => view.get_snapshot(WebKit2.SnapshotRegion.VISIBLE, WebKit2.SnapshotOptions.NONE, null,
-                                                      (_view, result) => {
-        view.get_snapshot_finish(result).writeToPNG(`${screenshots}/webkit-${name}.png`);
-        resolve();
-    }));
-}
-
 // Qt's switch of its accessibility tree, by its German label, activated as
 // a screen reader activates a button.
 const SWITCH_ON = `(function () {
@@ -112,7 +102,6 @@ const checks = session.screens.map((screen) => [
     async () => {
         await load(screen);
         await workThroughExample(page, session, screen);
-        await screenshot(`${screen.width}x${screen.height}`);
     }]);
 checks.push(['the calculator takes typed points', async () => {
     await load(desktop);
@@ -121,7 +110,7 @@ checks.push(['the calculator takes typed points', async () => {
 
 const loop = new GLib.MainLoop(null, false);
 let failures = 1;
-runChecks(checks, print, (count) => screenshot(`failed-${count}`))
+runChecks(checks, print)
     .then((count) => { failures = count; })
     .catch((error) => print(`FAIL ${error}`))
     .finally(() => loop.quit());
