@@ -224,16 +224,15 @@ private slots:
         QApplication::setPalette(whileOpen ? (asWritten ? formdriver::darkPalette() : QPalette()) : palette);
         Hilfe help;
         help.show();
-        Ui::Hilfe design;
-        QDialog designed;
-        design.setupUi(&designed);
+        QScopedPointer<QDialog> designed(designOf("Hilfe"));
+        const auto *written = designed->findChild<QTextBrowser *>("textBrowser");
         if (whileOpen)
             QApplication::setPalette(palette);
         QApplication::processEvents();
         auto *browser = help.findChild<QTextBrowser *>("textBrowser");
         const QColor background = browser->palette().color(QPalette::Base);
-        QCOMPARE(browser->toPlainText(), design.textBrowser->toPlainText());
-        QTextCursor asDesigned(design.textBrowser->document());
+        QCOMPARE(browser->toPlainText(), written->toPlainText());
+        QTextCursor asDesigned(written->document());
         int fragments = 0;
         QString image;
         for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {

@@ -182,7 +182,6 @@ private slots:
         QFETCH(int, zeroTallyAfter);
         const Admission verdict = admissionVerdict(input);
         QCOMPARE(admissionSentence(verdict), sentence);
-        QCOMPARE(verdict == Admission::Admitted, sentence == "Du bist zugelassen.");
         QCOMPARE(zeroTallyAfterAdmission(input), zeroTallyAfter);
     }
 
@@ -212,7 +211,6 @@ private slots:
         QFETCH(bool, zeroExam);
         EvaluationState state;
         recordExaminations(exams, state);
-        QCOMPARE(state.examPoints, exams);
         QCOMPARE(state.blockTwoPoints, blockTwo);
         QCOMPARE(examinationsPassed(exams), passed);
         QCOMPARE(examinationVerdictText(passed), passed ? QString("bestanden") : QString("nicht bestanden!"));
