@@ -336,6 +336,7 @@ private slots:
 
         QTest::newRow("Enter on a step") << "Kurswaage" << "pushButton_7" << int(Qt::Key_Enter) << "label_32";
         QTest::newRow("Return on Beenden") << "Kurswaage" << "pushButton_3" << int(Qt::Key_Return) << "";
+        QTest::newRow("Return in the calculator's points") << "muendlicheNachpruefung" << "spinBox_2" << int(Qt::Key_Return) << "label_5";
         QTest::newRow("Return on Verlassen") << "muendlicheNachpruefung" << "pushButton_3" << int(Qt::Key_Return) << "";
         QTest::newRow("Return on Schließen") << "Hilfe" << "pushButton" << int(Qt::Key_Return) << "";
     }
