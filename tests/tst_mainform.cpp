@@ -22,6 +22,12 @@ class MainFormTest : public QObject
         return formdriver::find<T>(form.data(), qPrintable(name));
     }
 
+    void click(const QStringList &buttons)
+    {
+        for (const QString &button : buttons)
+            formdriver::click(form.data(), qPrintable(button));
+    }
+
     QScopedPointer<Kurswaage> form;
 
 private slots:
@@ -112,8 +118,7 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QString, widget);
         QFETCH(bool, enabled);
-        for (const QString &button : clicks)
-            formdriver::click(form.data(), qPrintable(button));
+        click(clicks);
         QCOMPARE(this->widget(widget)->isEnabled(), enabled);
     }
 
@@ -139,8 +144,7 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(QStringList, averages);
         QFETCH(int, blockOne);
-        for (const QString &button : options)
-            formdriver::click(form.data(), qPrintable(button));
+        click(options);
         formdriver::workThroughExample(form.data());
         QStringList shown;
         for (const mainform::HalfYearColumn &column : mainform::kColumns)
@@ -165,7 +169,7 @@ private slots:
     {
         QFETCH(QString, button);
         formdriver::workThroughExample(form.data());
-        formdriver::click(form.data(), qPrintable(button));
+        click({button});
         for (int c = 0; c < kHalfYears; ++c)
             for (int row = 0; row < kCompulsoryRows; ++row)
                 widget<QSpinBox>(mainform::kColumns[c].rows[row])->setValue(c == 0 && row < 7 ? 4 : 10);
