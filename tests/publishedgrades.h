@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QString>
-
+#include <string>
 #include <utility>
 
 // The official conversion of Abitur total points (Block I + Block II) to the
 // average grade, as the states publish it: the lowest total of each grade.
-inline QString publishedGrade(int total)
+inline std::string publishedGrade(int total)
 {
     static const std::pair<int, const char *> lowestTotal[] = {
         {823, "1,0"}, {805, "1,1"}, {787, "1,2"}, {769, "1,3"}, {751, "1,4"}, {733, "1,5"}, {715, "1,6"},
@@ -16,6 +15,6 @@ inline QString publishedGrade(int total)
         {319, "3,8"}, {301, "3,9"}, {300, "4,0"}};
     for (const auto &[lowest, grade] : lowestTotal)
         if (total >= lowest)
-            return QString::fromLatin1(grade);
-    return QString();
+            return grade;
+    return {};
 }

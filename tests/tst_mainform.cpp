@@ -1,13 +1,14 @@
 // The main form as the student meets it: the table of widget names the
 // dialog works by matches the form, the spin boxes accept 0 to 15 only,
-// Tab goes across a row, each button opens what it stands for, and the
-// example comes out right with eleven and twelve subjects, and the
-// courses under 5 points are counted afresh after "Zurücksetzen" and
-// "Leeren". (That "Zurücksetzen" brings every value back, the random
-// sessions check; leaving the program, tst_session.)
+// Tab goes across a row, and every click shows what the form's steps
+// (tst_engine) say. (That "Zurücksetzen" brings every value back, the
+// random sessions check; leaving the program, tst_session.)
+#include "announcedresult.h"
+#include "form.h"
 #include "formdriver.h"
 #include "kurswaage.h"
 #include "mainform.h"
+#include "verdictcolours.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -29,6 +30,7 @@ class MainFormTest : public QObject
     }
 
     QScopedPointer<Kurswaage> form;
+    static inline QString said;  // the last announcement
 
 private slots:
     void init() { form.reset(new Kurswaage); }
@@ -94,88 +96,67 @@ private slots:
         }
     }
 
-    void buttonsOpenTheirSteps_data()
+    // Clicked through the steps, with points typed on the way, the window
+    // shows after every click what the form's steps say: the points, each
+    // result and its name, the lists in their colours, the mark's colour,
+    // what is enabled and what is said.
+    void showsWhatTheStepsSay()
     {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<bool>("enabled");
-        const QString row11 = mainform::kColumns[2].rows[10], row12 = mainform::kColumns[1].rows[11];
-        QTest::newRow("row 11 closed at start") << QStringList{} << row11 << false;
-        QTest::newRow("11. Fach opens row 11") << QStringList{"pushButton_11"} << row11 << true;
-        QTest::newRow("and 12. Fach") << QStringList{"pushButton_11"} << "pushButton_12" << true;
-        QTest::newRow("row 12 still closed") << QStringList{"pushButton_11"} << row12 << false;
-        QTest::newRow("12. Fach opens row 12") << QStringList{"pushButton_11", "pushButton_12"} << row12 << true;
-        QTest::newRow("the first check opens the second") << QStringList{"pushButton_7"} << "pushButton_6" << true;
-        QTest::newRow("but not the third") << QStringList{"pushButton_7"} << "pushButton_8" << false;
-        QTest::newRow("Leeren closes it again") << QStringList{"pushButton_7", "pushButton_13"} << "pushButton_6" << false;
-        QTest::newRow("Zurücksetzen closes the later steps") << QStringList{"pushButton_7", "pushButton_10"} << "pushButton_6" << false;
-        QTest::newRow("and rows 11, 12") << QStringList{"pushButton_11", "pushButton_12", "pushButton_10"} << row12 << false;
-        QTest::newRow("doppelt wichten once") << QStringList{"pushButton_18"} << "pushButton_18" << false;
-    }
-
-    void buttonsOpenTheirSteps()
-    {
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, widget);
-        QFETCH(bool, enabled);
-        click(clicks);
-        QCOMPARE(this->widget(widget)->isEnabled(), enabled);
-    }
-
-    // The example candidate with an eleventh and a twelfth subject, with and
-    // without subjects 1 and 2 counted twice: the half-year averages and
-    // Block I by hand (Block I: 40 x sum / courses counted, rounded; the
-    // doubled courses count twice, in the sum and in the courses counted).
-    void elevenAndTwelveSubjects_data()
-    {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QStringList>("averages");
-        QTest::addColumn<int>("blockOne");
-        const QStringList eleven{"10.5455", "10.4545", "10.6364", "10.7273"};
-        const QStringList twelve{"10.3333", "10.3333", "10.4167", "10.5"};
-        QTest::newRow("11: 466 over 44") << QStringList{"pushButton_11"} << eleven << 424;
-        QTest::newRow("11 doubled: 541 over 52") << QStringList{"pushButton_11", "pushButton_18"} << eleven << 416;
-        QTest::newRow("12: 499 over 48") << QStringList{"pushButton_11", "pushButton_12"} << twelve << 416;
-        QTest::newRow("12 doubled: 574 over 56") << QStringList{"pushButton_11", "pushButton_12", "pushButton_18"} << twelve << 410;
-    }
-
-    void elevenAndTwelveSubjects()
-    {
-        QFETCH(QStringList, options);
-        QFETCH(QStringList, averages);
-        QFETCH(int, blockOne);
-        click(options);
-        formdriver::workThroughExample(form.data());
-        QStringList shown;
-        for (const mainform::HalfYearColumn &column : mainform::kColumns)
-            shown << widget<QLabel>(column.average)->text();
-        QCOMPARE(shown, averages);
-        QCOMPARE(form->evaluationState().blockOnePoints, blockOne);
-        QCOMPARE(widget<QLabel>("label_22")->text(), QStringLiteral("Du bist zugelassen."));
-        QCOMPARE(widget<QLabel>("label_34")->text(), QStringLiteral("2,1"));  // 216 + 410 to 424: 626 to 640
-    }
-
-    void countingStartsAfresh_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Zurücksetzen") << "pushButton_10";
-        QTest::newRow("Leeren") << "pushButton_13";
-    }
-
-    // After the example (a course under 5 points), "Zurücksetzen" and "Leeren"
-    // forget what the checks counted: seven courses under 5, the most that ten
-    // subjects allow, are then admitted.
-    void countingStartsAfresh()
-    {
-        QFETCH(QString, button);
-        formdriver::workThroughExample(form.data());
-        click({button});
-        for (int c = 0; c < kHalfYears; ++c)
-            for (int row = 0; row < kCompulsoryRows; ++row)
-                widget<QSpinBox>(mainform::kColumns[c].rows[row])->setValue(c == 0 && row < 7 ? 4 : 10);
-        for (const mainform::HalfYearColumn &column : mainform::kColumns)
-            formdriver::click(form.data(), column.check);
-        QCOMPARE(widget<QLabel>("label_22")->text(), QStringLiteral("Du bist zugelassen."));
+        using form::Button;
+        const std::pair<Button, int> clicks[] = {  // a button, and points typed before it (-1: none)
+            {Button::EleventhSubject, -1}, {Button::Example, -1}, {Button::CheckFirstHalfYear, 0},
+            {Button::CheckSecondHalfYear, -1}, {Button::CheckThirdHalfYear, 3}, {Button::Admission, -1},
+            {Button::Examinations, 0}, {Button::Calculate, -1}, {Button::Clear, -1}, {Button::DoubleWeighting, -1},
+            {Button::TwelfthSubject, -1}, {Button::Example, -1}, {Button::CheckFirstHalfYear, -1},
+            {Button::CheckSecondHalfYear, -1}, {Button::CheckThirdHalfYear, -1}, {Button::Admission, 12},
+            {Button::Examinations, -1}, {Button::Reset, -1}, {Button::Calculate, -1}, {Button::CheckFirstHalfYear, -1},
+        };
+        setAnnouncementWitness([](QWidget *, const QString &text) { said = text; });
+        form::FormState steps;
+        int typed = 0;
+        for (const auto &[button, points] : clicks) {
+            if (points >= 0) {  // into a course of the grid and an examination, in turn
+                const int c = typed % kHalfYears, row = typed % kSubjectRows;
+                ++typed;
+                widget<QSpinBox>(mainform::kColumns[c].rows[row])->setValue(points);
+                widget<QSpinBox>(mainform::kExamRows[typed % kExamComponents].points)->setValue(points);
+                steps.coursePoints[c][row] = points;
+                steps.examPoints[typed % kExamComponents] = points;
+            }
+            said.clear();
+            steps = form::press(std::move(steps), button);
+            click({form::kButtonNames[int(button)]});
+            const QByteArray step = form::kButtonNames[int(button)];
+            QCOMPARE(said, QString::fromStdString(steps.announcement));
+            for (int c = 0; c < kHalfYears; ++c) {
+                for (int row = 0; row < kSubjectRows; ++row) {
+                    auto *spinBox = widget<QSpinBox>(mainform::kColumns[c].rows[row]);
+                    QVERIFY2(spinBox->value() == steps.coursePoints[c][row], step);
+                    QVERIFY2(spinBox->isEnabled() == form::isRowEnabled(steps, row), step);
+                }
+                const QColor base = widget(mainform::kColumns[c].list)->palette().color(QPalette::Base);
+                QList<std::pair<QColor, QString>> lines;
+                for (const grading::ListLine &line : steps.lists[c])
+                    lines << std::pair(verdictcolours::forVerdict(line.kind == grading::ListLine::Passed, base),
+                                       QString::fromStdString(grading::listLineText(line)));
+                QVERIFY2(formdriver::listLines(form.data(), mainform::kColumns[c].list) == lines, step);
+            }
+            for (int i = 0; i < kExamComponents; ++i)
+                QVERIFY2(widget<QSpinBox>(mainform::kExamRows[i].points)->value() == steps.examPoints[i], step);
+            for (int r = 0; r < form::kResultCount; ++r) {
+                const form::Shown &shown = steps.results[r];
+                auto *label = widget<QLabel>(form::kResultLabels[r].objectName);
+                QCOMPARE(label->text(), QString::fromStdString(shown.text));
+                QCOMPARE(label->accessibleName(), QString::fromStdString(form::accessibleName(form::Result(r), shown)));
+                if (shown.mark != form::Mark::None)
+                    QCOMPARE(label->palette().color(label->foregroundRole()),
+                             verdictcolours::forVerdict(shown.mark == form::Mark::Passed,
+                                                        label->parentWidget()->palette().color(QPalette::Window)));
+            }
+            for (int b = 0; b < form::kButtonCount; ++b)
+                QVERIFY2(widget(form::kButtonNames[b])->isEnabled() == form::isEnabled(steps, Button(b)), step);
+        }
+        setAnnouncementWitness(nullptr);
     }
 };
 

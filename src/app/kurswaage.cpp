@@ -3,7 +3,6 @@
 #include "accessibletext.h"
 #include "announcedresult.h"
 #include "desktopsetup.h"
-#include "examplecandidate.h"
 #include "grading.h"
 #include "hilfe.h"
 #include "mainform.h"
@@ -33,14 +32,13 @@ const std::vector<GridPlace> kNarrowLayout = {
 
 }  // namespace
 
-// The repeated widgets of the form, found once by the names in mainform.h.
+// The repeated widgets of the form, found once by the names in mainform.h
+// and form.h.
 struct Kurswaage::RepeatedWidgets {
     struct HalfYearColumn {
         QSpinBox *rows[kSubjectRows];
         QTextBrowser *list;
-        QLabel *average;
-        QPushButton *check;
-        QPushButton *unlocks;  // none for the fourth column
+        QPushButton *check;  // "Prüfen"; for the fourth column "Zulassung"
     };
     struct ExamRow {
         QSpinBox *points;
@@ -52,6 +50,7 @@ struct Kurswaage::RepeatedWidgets {
     QLabel *rowCaptions[kSubjectRows] = {};
     QComboBox *subjectChoices[kSubjectRows] = {};
     ExamRow exams[kExamComponents] = {};
+    QLabel *results[form::kResultCount] = {};
 
     explicit RepeatedWidgets(const QWidget *form)
     {
@@ -69,9 +68,7 @@ struct Kurswaage::RepeatedWidgets {
             for (int row = 0; row < kSubjectRows; ++row)
                 find(columns[c].rows[row], mainform::kColumns[c].rows[row]);
             find(columns[c].list, mainform::kColumns[c].list);
-            find(columns[c].average, mainform::kColumns[c].average);
             find(columns[c].check, mainform::kColumns[c].check);
-            find(columns[c].unlocks, mainform::kColumns[c].unlocks);
         }
         for (int row = 0; row < kSubjectRows; ++row) {
             find(rowCaptions[row], mainform::kRowCaptions[row]);
@@ -83,6 +80,8 @@ struct Kurswaage::RepeatedWidgets {
             find(exams[i].subject, mainform::kExamRows[i].subject);
             find(exams[i].oralReexamination, mainform::kExamRows[i].oralReexamination);
         }
+        for (int r = 0; r < form::kResultCount; ++r)
+            find(results[r], form::kResultLabels[r].objectName);
     }
 };
 
@@ -94,10 +93,7 @@ Kurswaage::Kurswaage(QWidget *parent)
     installAccessibleTexts();
     ui->setupUi(this);
     grid = std::make_unique<const RepeatedWidgets>(this);
-    ui->pushButton_12->setEnabled(false);
-    setLaterStepsEnabled(false);
-    for (int i = 0; i < int(std::size(mainform::kOptionalRows)); ++i)
-        setOptionalRowEnabled(i, false);
+    showState();  // the start state: the later steps and rows 11 and 12 closed
     fillSubjectCatalogues(*ui);
     nameForScreenReaders();
     setNarrowLayout(this, kNarrowLayout, {"horizontalLayout_3"});
@@ -108,9 +104,9 @@ Kurswaage::Kurswaage(QWidget *parent)
     connect(help, &QShortcut::activated, ui->pushButton_2, &QPushButton::click);
 }
 
-// Names a screen reader announces for every input and result: the captions
-// alone repeat ("Prüfen", "mdl.") or are missing (the results). Nothing
-// visible changes.
+// Names a screen reader announces for every input: the captions alone
+// repeat ("Prüfen", "mdl."). The results are named as they are shown
+// (showResult). Nothing visible changes.
 void Kurswaage::nameForScreenReaders()
 {
     for (int c = 0; c < kHalfYears; ++c) {
@@ -119,7 +115,6 @@ void Kurswaage::nameForScreenReaders()
         for (int row = 0; row < kSubjectRows; ++row)
             column.rows[row]->setAccessibleName(QStringLiteral("Fach %1, %2").arg(row + 1).arg(halfYear));
         column.list->setAccessibleName(QStringLiteral("Kurse unter 05 NP, ") + halfYear);
-        nameResult(column.average, QStringLiteral("Durchschnitt ") + halfYear);
     }
     // On Linux a combo box is announced by the label it is the buddy of.
     for (int row = 0; row < kSubjectRows; ++row) {
@@ -142,48 +137,9 @@ void Kurswaage::nameForScreenReaders()
     // The caption labels the mark beside it: read out on its own when the
     // window opens, it would sound like a verdict.
     ui->label_20->setBuddy(ui->label_21);
-    nameResult(ui->label_21, QStringLiteral("Zur Abiturprüfung zugelassen"));
-    nameResult(ui->label_22, QStringLiteral("Begründung der Zulassung"));
-    nameResult(ui->label_29, QStringLiteral("Abiturprüfungen bestanden"));
-    nameResult(ui->label_30, QStringLiteral("Ergebnis der Abiturprüfungen"));
-    nameResult(ui->label_34, QStringLiteral("Gesamtdurchschnitt"));
-}
-
-// Every result label is named here, so resultMeanings also lists them all.
-// Results can be selected and copied, as in any other program.
-void Kurswaage::nameResult(QLabel *label, const QString &meaning)
-{
-    resultMeanings.insert(label, meaning);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    showResult(label, label->text());
-}
-
-// Every result shown is also said, once the step is done (announceResults).
-void Kurswaage::showResult(QLabel *label, const QString &text, const QString &spoken)
-{
-    const QString name = showAnnouncedResult(label, resultMeanings.value(label), text, spoken);
-    if (!name.isEmpty())
-        resultsToAnnounce << name;
-}
-
-void Kurswaage::announceResults()
-{
-    announce(this, resultsToAnnounce);
-    resultsToAnnounce.clear();
-}
-
-// "✔" in green for a pass, "x" in red for a failure, coloured through the
-// label's palette, readable on the window behind it.
-void Kurswaage::showVerdictMark(QLabel *label, bool passed)
-{
-    const QColor background = label->parentWidget()->palette().color(QPalette::Window);
-    const QBrush brush(verdictcolours::forVerdict(passed, background), Qt::SolidPattern);
-    QPalette palette = label->palette();
-    palette.setBrush(QPalette::All, label->backgroundRole(), brush);
-    palette.setBrush(QPalette::All, label->foregroundRole(), brush);
-    label->setPalette(palette);
-    showResult(label, passed ? QString(QChar(0x2714)) : QStringLiteral("x"),
-               passed ? QStringLiteral("ja") : QStringLiteral("nein"));
+    // Results can be selected and copied, as in any other program.
+    for (QLabel *result : grid->results)
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 Kurswaage::~Kurswaage()
@@ -191,191 +147,171 @@ Kurswaage::~Kurswaage()
     delete ui;
 }
 
-// Row 11 (index 0) or row 12 (index 1), caption first.
-void Kurswaage::setOptionalRowEnabled(int index, bool enabled)
+// Every slot: the points as the fields hold them now, one step of the form,
+// and what it left to show, to say and to open.
+void Kurswaage::press(form::Button button)
 {
-    const int row = mainform::kOptionalRows[index];
-    grid->rowCaptions[row]->setEnabled(enabled);
-    grid->subjectChoices[row]->setEnabled(enabled);
-    for (const auto &column : grid->columns)
-        column.rows[row]->setEnabled(enabled);
-}
-
-// The second and third "Prüfen" and "Zulassung".
-void Kurswaage::setLaterStepsEnabled(bool enabled)
-{
-    for (const auto &column : grid->columns) {
-        if (column.unlocks)
-            column.unlocks->setEnabled(enabled);
+    readPoints();
+    formState = form::press(std::move(formState), button);
+    showState();
+    switch (formState.opens) {
+    case form::Window::Help:
+        // One more non-modal window per press, owned by this dialog.
+        helpWindow = new Hilfe(this);
+        helpWindow->show();
+        break;
+    case form::Window::OralReexamination:
+        openOralReexamination();
+        break;
+    case form::Window::None:
+        break;
     }
 }
 
-// Records the column's points, shows its average and appends its weak
-// courses to its list, counting them into the tallies. Nothing is cleared:
-// a second press lists and counts again.
-void Kurswaage::checkHalfYear(int index)
+void Kurswaage::readPoints()
 {
-    const auto &column = grid->columns[index];
-    if (column.unlocks)
-        column.unlocks->setEnabled(true);
-
-    ColumnPoints &points = state.coursePoints[index];
-    for (int row = 0; row < kSubjectRows; ++row)
-        points[row] = float(column.rows[row]->value());
-
-    showResult(column.average, grading::formatNumber(grading::halfYearAverage(points, state.extraSubjects)));
-
-    const std::vector<grading::ListLine> lines = grading::halfYearListing(points, state.extraSubjects, index);
-    const QColor background = column.list->palette().color(QPalette::Base);
-    for (const grading::ListLine &line : lines) {
-        column.list->setTextColor(verdictcolours::forVerdict(line.kind == grading::ListLine::Passed, background));
-        column.list->append(grading::listLineText(line));
-        resultsToAnnounce << grading::listLineText(line);
+    for (int c = 0; c < kHalfYears; ++c) {
+        for (int row = 0; row < kSubjectRows; ++row)
+            formState.coursePoints[c][row] = grid->columns[c].rows[row]->value();
     }
-    grading::countIntoTallies(lines, state);
+    for (int i = 0; i < kExamComponents; ++i)
+        formState.examPoints[i] = grid->exams[i].points->value();
+}
+
+void Kurswaage::showState()
+{
+    for (int c = 0; c < kHalfYears; ++c) {
+        for (int row = 0; row < kSubjectRows; ++row)
+            grid->columns[c].rows[row]->setValue(formState.coursePoints[c][row]);
+    }
+    for (int i = 0; i < kExamComponents; ++i)
+        grid->exams[i].points->setValue(formState.examPoints[i]);
+
+    for (int r = 0; r < form::kResultCount; ++r)
+        showResult(form::Result(r));
+    for (int c = 0; c < kHalfYears; ++c)
+        showList(c);
+
+    for (int c = 0; c < kHalfYears; ++c)
+        grid->columns[c].check->setEnabled(formState.checkEnabled[c]);
+    for (int row = kCompulsoryRows; row < kSubjectRows; ++row) {
+        const bool enabled = form::isRowEnabled(formState, row);
+        grid->rowCaptions[row]->setEnabled(enabled);
+        grid->subjectChoices[row]->setEnabled(enabled);
+        for (const auto &column : grid->columns)
+            column.rows[row]->setEnabled(enabled);
+    }
+    ui->pushButton_12->setEnabled(formState.twelfthSubjectEnabled);
+    ui->pushButton_18->setEnabled(formState.doubleWeightingEnabled);
+
+    announce(this, {QString::fromStdString(formState.announcement)});
+}
+
+// The result's text, and its name for screen readers: what it means and
+// what it shows. A verdict mark is coloured through its palette, readable
+// on the window behind it; an emptied mark keeps its last colour.
+void Kurswaage::showResult(form::Result result)
+{
+    const form::Shown &shown = formState.results[int(result)];
+    QLabel *label = grid->results[int(result)];
+    const QString text = QString::fromStdString(shown.text);
+    if (label->text() != text)
+        label->setText(text);
+    const QString name = QString::fromStdString(form::accessibleName(result, shown));
+    if (label->accessibleName() != name)
+        label->setAccessibleName(name);
+    if (shown.mark == form::Mark::None)
+        return;
+    const QColor background = label->parentWidget()->palette().color(QPalette::Window);
+    const QBrush brush(verdictcolours::forVerdict(shown.mark == form::Mark::Passed, background), Qt::SolidPattern);
+    QPalette palette = label->palette();
+    palette.setBrush(QPalette::All, label->backgroundRole(), brush);
+    palette.setBrush(QPalette::All, label->foregroundRole(), brush);
+    label->setPalette(palette);
+}
+
+// A list box only ever grows by appended lines, each in its colour, until
+// the form empties it.
+void Kurswaage::showList(int halfYear)
+{
+    const std::vector<grading::ListLine> &lines = formState.lists[halfYear];
+    QTextBrowser *list = grid->columns[halfYear].list;
+    int &shown = listLinesShown[halfYear];
+    if (int(lines.size()) < shown) {
+        list->clear();
+        shown = 0;
+    }
+    const QColor background = list->palette().color(QPalette::Base);
+    for (; shown < int(lines.size()); ++shown) {
+        const grading::ListLine &line = lines[shown];
+        list->setTextColor(verdictcolours::forVerdict(line.kind == grading::ListLine::Passed, background));
+        list->append(QString::fromStdString(grading::listLineText(line)));
+    }
 }
 
 void Kurswaage::on_pushButton_7_clicked()
 {
-    checkHalfYear(0);
-    announceResults();
+    press(form::Button::CheckFirstHalfYear);
 }
 
 void Kurswaage::on_pushButton_6_clicked()
 {
-    checkHalfYear(1);
-    announceResults();
+    press(form::Button::CheckSecondHalfYear);
 }
 
 void Kurswaage::on_pushButton_8_clicked()
 {
-    checkHalfYear(2);
-    announceResults();
+    press(form::Button::CheckThirdHalfYear);
 }
 
-// "Zulassung": the fourth half-year like the others, then admission from
-// all courses and the tallies of the four half-years.
 void Kurswaage::on_pushButton_4_clicked()
 {
-    CourseWholePoints courses;
-    for (int c = 0; c < kHalfYears; ++c) {
-        for (int row = 0; row < kSubjectRows; ++row)
-            courses[c][row] = grid->columns[c].rows[row]->value();
-    }
-    grading::recordCourses(courses, state);
-    checkHalfYear(kHalfYears - 1);
-
-    const grading::Admission verdict = grading::admit(state);
-    showVerdictMark(ui->label_21, verdict == grading::Admission::Admitted);
-    showResult(ui->label_22, grading::admissionSentence(verdict));
-    announceResults();
+    press(form::Button::Admission);
 }
 
-// "Abiturprüfung"
 void Kurswaage::on_pushButton_5_clicked()
 {
-    ExamPoints exams;
-    for (int i = 0; i < kExamComponents; ++i)
-        exams[i] = grid->exams[i].points->value();
-    grading::recordExaminations(exams, state);
-
-    const bool passed = grading::examinationsPassed(state.examPoints);
-    showVerdictMark(ui->label_29, passed);
-    showResult(ui->label_30, grading::examinationVerdictText(passed));
-    announceResults();
+    press(form::Button::Examinations);
 }
 
-// "Berechnen" works on what the checks recorded, not on the spin boxes.
 void Kurswaage::on_pushButton_clicked()
 {
-    showResult(ui->label_34, grading::overallResult(state));
-    announceResults();
+    press(form::Button::Calculate);
 }
 
-// "Beispiel ": rows 1-10 and the examinations; rows 11 and 12 only when
-// switched on.
 void Kurswaage::on_pushButton_9_clicked()
 {
-    const int rows = grading::exampleRows(state);
-    for (int c = 0; c < kHalfYears; ++c) {
-        for (int row = 0; row < rows; ++row)
-            grid->columns[c].rows[row]->setValue(examplecandidate::kCoursePoints[c][row]);
-    }
-    for (int i = 0; i < kExamComponents; ++i)
-        grid->exams[i].points->setValue(examplecandidate::kExamPoints[i]);
+    press(form::Button::Example);
 }
 
-// The four lists of weak courses and the tallies they were counted into.
-void Kurswaage::clearListsAndTallies()
-{
-    for (const auto &column : grid->columns)
-        column.list->clear();
-    grading::clearTallies(state);
-}
-
-// "Leeren": empties the lists and the tallies and restarts the chain of
-// checks; points, averages and verdicts stay.
 void Kurswaage::on_pushButton_13_clicked()
 {
-    clearListsAndTallies();
-    setLaterStepsEnabled(false);
+    press(form::Button::Clear);
 }
 
-// "Zurücksetzen": back to the start state. The recorded points survive, so
-// that "Berechnen" still shows the last result.
 void Kurswaage::on_pushButton_10_clicked()
 {
-    for (const auto &column : grid->columns) {
-        for (QSpinBox *spinBox : column.rows)
-            spinBox->setValue(0);
-    }
-    for (const auto &exam : grid->exams)
-        exam.points->setValue(0);
-
-    for (auto result = resultMeanings.cbegin(); result != resultMeanings.cend(); ++result)
-        showResult(result.key(), QString());
-    resultsToAnnounce.clear();
-
-    for (int i = 0; i < int(std::size(mainform::kOptionalRows)); ++i)
-        setOptionalRowEnabled(i, false);
-    setLaterStepsEnabled(false);
-    ui->pushButton_12->setEnabled(false);
-    ui->pushButton_18->setEnabled(true);
-
-    clearListsAndTallies();
-    state.extraSubjects = 0;
-    state.doubleWeighting = 0;
-    state.eleventhSubject = 0;
+    press(form::Button::Reset);
 }
 
-// "11. Fach"
 void Kurswaage::on_pushButton_11_clicked()
 {
-    ui->pushButton_12->setEnabled(true);
-    setOptionalRowEnabled(0, true);
-    state.eleventhSubject = 1;
-    state.extraSubjects = 1;
+    press(form::Button::EleventhSubject);
 }
 
-// "12. Fach"
 void Kurswaage::on_pushButton_12_clicked()
 {
-    setOptionalRowEnabled(1, true);
-    state.extraSubjects = 2;
+    press(form::Button::TwelfthSubject);
 }
 
-// "doppelt wichten": usable once until "Zurücksetzen".
 void Kurswaage::on_pushButton_18_clicked()
 {
-    state.doubleWeighting = 1;
-    ui->pushButton_18->setEnabled(false);
+    press(form::Button::DoubleWeighting);
 }
 
-// "Hilfe": one more non-modal window per press, owned by this dialog.
 void Kurswaage::on_pushButton_2_clicked()
 {
-    helpWindow = new Hilfe(this);
-    helpWindow->show();
+    press(form::Button::Help);
 }
 
 // The "mdl." buttons all open a fresh calculator; nothing passes between
@@ -397,20 +333,20 @@ void Kurswaage::openOralReexamination()
 
 void Kurswaage::on_pushButton_17_clicked()
 {
-    openOralReexamination();
+    press(form::Button::OralReexamination1);
 }
 
 void Kurswaage::on_pushButton_16_clicked()
 {
-    openOralReexamination();
+    press(form::Button::OralReexamination2);
 }
 
 void Kurswaage::on_pushButton_14_clicked()
 {
-    openOralReexamination();
+    press(form::Button::OralReexamination3);
 }
 
 void Kurswaage::on_pushButton_15_clicked()
 {
-    openOralReexamination();
+    press(form::Button::OralReexamination4);
 }

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "evaluationstate.h"
+#include "form.h"
 
 #include <QDialog>
-#include <QHash>
-#include <QStringList>
 
+#include <array>
 #include <memory>
-
-class QLabel;
 
 class Hilfe;
 namespace Ui {
@@ -16,7 +13,9 @@ class Kurswaage;
 }
 
 // The main window: the course grid of the four half-years, the
-// examinations, and one button per evaluation step.
+// examinations, and one button per evaluation step. Each slot hands the
+// points fields to the form's steps (form::press) and shows what comes
+// back; the steps themselves live in form.h.
 class Kurswaage : public QDialog
 {
     Q_OBJECT
@@ -25,7 +24,7 @@ public:
     explicit Kurswaage(QWidget *parent = nullptr);
     ~Kurswaage() override;
 
-    const EvaluationState &evaluationState() const { return state; }
+    const EvaluationState &evaluationState() const { return formState.record; }
 
 private slots:
     void on_pushButton_2_clicked();   // Hilfe
@@ -50,21 +49,16 @@ private:
     struct RepeatedWidgets;
 
     void nameForScreenReaders();
-    void nameResult(QLabel *label, const QString &meaning);
-    void showResult(QLabel *label, const QString &text) { showResult(label, text, text); }
-    void showResult(QLabel *label, const QString &text, const QString &spoken);
-    void announceResults();
-    void showVerdictMark(QLabel *label, bool passed);
-    void checkHalfYear(int column);
-    void setOptionalRowEnabled(int index, bool enabled);
-    void setLaterStepsEnabled(bool enabled);
-    void clearListsAndTallies();
+    void press(form::Button button);
+    void readPoints();
+    void showState();
+    void showResult(form::Result result);
+    void showList(int halfYear);
     void openOralReexamination();
 
     Ui::Kurswaage *ui;
-    std::unique_ptr<const RepeatedWidgets> grid;  // the half-year columns, rows and examinations
+    std::unique_ptr<const RepeatedWidgets> grid;  // the half-year columns, rows, examinations and results
     Hilfe *helpWindow = nullptr;  // the one opened last; all are children of this dialog
-    EvaluationState state;
-    QHash<QLabel *, QString> resultMeanings;  // what each result label stands for
-    QStringList resultsToAnnounce;            // shown by the step under way, not yet said
+    form::FormState formState;
+    std::array<int, kHalfYears> listLinesShown{};  // lines each list box holds
 };

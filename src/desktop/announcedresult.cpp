@@ -1,5 +1,7 @@
 #include "announcedresult.h"
 
+#include "form.h"
+
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QLabel>
@@ -97,13 +99,8 @@ void setAnnouncementWitness(AnnouncementWitness witness)
 
 QString showAnnouncedResult(QLabel *label, const QString &meaning, const QString &text)
 {
-    return showAnnouncedResult(label, meaning, text, text);
-}
-
-QString showAnnouncedResult(QLabel *label, const QString &meaning, const QString &text, const QString &spoken)
-{
     label->setText(text);
-    const QString name = spoken.isEmpty() ? QString() : meaning + QStringLiteral(": ") + spoken;
+    const QString name = QString::fromStdString(form::namedResult(meaning.toStdString(), text.toStdString()));
     label->setAccessibleName(name);
     return name;
 }
@@ -111,16 +108,10 @@ QString showAnnouncedResult(QLabel *label, const QString &meaning, const QString
 void announce(QWidget *window, const QStringList &parts)
 {
     // One utterance, sentence by sentence.
-    QString text;
-    for (const QString &part : parts) {
-        if (part.isEmpty())
-            continue;
-        if (!text.isEmpty())
-            text += QStringLiteral(" ");
-        text += part;
-        if (!part.endsWith(QLatin1Char('.')) && !part.endsWith(QLatin1Char('!')))
-            text += QLatin1Char('.');
-    }
+    std::vector<std::string> sentences;
+    for (const QString &part : parts)
+        sentences.push_back(part.toStdString());
+    const QString text = QString::fromStdString(form::utterance(sentences));
     if (text.isEmpty())
         return;
     if (announcementWitness)

@@ -10,8 +10,6 @@ class QWidget;
 // An empty result has no name, so that reading the window out does not
 // sound like a verdict. Returns the name.
 QString showAnnouncedResult(QLabel *label, const QString &meaning, const QString &text);
-// The same for a result whose sign ("✔") is spoken as a word ("ja").
-QString showAnnouncedResult(QLabel *label, const QString &meaning, const QString &text, const QString &spoken);
 
 // Has the screen reader say `parts` once, as sentences, without moving the
 // focus: the results a button has just shown, for instance. Nothing is

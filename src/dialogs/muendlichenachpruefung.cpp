@@ -50,7 +50,8 @@ muendlicheNachpruefung::~muendlicheNachpruefung()
 
 void muendlicheNachpruefung::on_pushButton_4_clicked()
 {
-    const QString points = grading::oralReexaminationPoints(ui->spinBox->value(), ui->spinBox_2->value());
+    const QString points = QString::fromStdString(
+        grading::oralReexaminationPoints(ui->spinBox->value(), ui->spinBox_2->value()));
     announce(this, {showAnnouncedResult(ui->label_5, resultMeaning, points)});
 }
 

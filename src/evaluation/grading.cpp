@@ -1,5 +1,7 @@
 #include "grading.h"
 
+#include "numberformat.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -23,11 +25,6 @@ int clampedExtraSubjects(int extraSubjects)
 }
 
 }  // namespace
-
-QString formatNumber(double value)
-{
-    return QString::number(value, 'g', 6);
-}
 
 int rowsInForce(int extraSubjects)
 {
@@ -63,17 +60,17 @@ std::vector<ListLine> halfYearListing(const ColumnPoints &column, int extraSubje
     return lines;
 }
 
-QString listLineText(const ListLine &line)
+std::string listLineText(const ListLine &line)
 {
     switch (line.kind) {
     case ListLine::Passed:
-        return QStringLiteral("bestanden");
+        return "bestanden";
     case ListLine::ZeroPoints:
-        return QStringLiteral("0 NP im %1. Fach").arg(line.row);
+        return "0 NP im " + std::to_string(line.row) + ". Fach";
     case ListLine::UnderFive:
-        return QStringLiteral("unter 05 NP im %1. Fach").arg(line.row);
+        return "unter 05 NP im " + std::to_string(line.row) + ". Fach";
     }
-    return QString();
+    return {};
 }
 
 void countIntoTallies(const std::vector<ListLine> &lines, EvaluationState &state)
@@ -130,21 +127,21 @@ Admission admissionVerdict(const AdmissionInput &input)
     return verdict;
 }
 
-QString admissionSentence(Admission verdict)
+std::string admissionSentence(Admission verdict)
 {
     switch (verdict) {
     case Admission::Admitted:
-        return QStringLiteral("Du bist zugelassen.");
+        return "Du bist zugelassen.";
     case Admission::OutOfWindow:
-        return QStringLiteral("Du bist nicht zugelassen.");
+        return "Du bist nicht zugelassen.";
     case Admission::ZeroCourse:
-        return QStringLiteral("Du bist ein oder mehrmals unter 0 Notenpunkte und bist damit nicht zum Abitur zugelassen.");
+        return "Du bist ein oder mehrmals unter 0 Notenpunkte und bist damit nicht zum Abitur zugelassen.";
     case Admission::TooManyUnderFive:
-        return QStringLiteral("Du hast zu oft unter 05 Notenpunkte erzielt und wirst damit nicht zum Abitur zugelassen.");
+        return "Du hast zu oft unter 05 Notenpunkte erzielt und wirst damit nicht zum Abitur zugelassen.";
     case Admission::ZeroTally:
-        return QStringLiteral("Du hast 0 Notenpunkte erzielt und wirst damit nicht zum Abitur zugelassen.");
+        return "Du hast 0 Notenpunkte erzielt und wirst damit nicht zum Abitur zugelassen.";
     }
-    return QString();
+    return {};
 }
 
 int zeroTallyAfterAdmission(const AdmissionInput &input)
@@ -181,9 +178,9 @@ bool examinationsPassed(const ExamPoints &exams)
     return blockTwoPoints(exams) >= 100 && sorted[0] > 0 && weakestThree >= 15;
 }
 
-QString examinationVerdictText(bool passed)
+std::string examinationVerdictText(bool passed)
 {
-    return passed ? QStringLiteral("bestanden") : QStringLiteral("nicht bestanden!");
+    return passed ? "bestanden" : "nicht bestanden!";
 }
 
 void recordExaminations(const ExamPoints &exams, EvaluationState &state)
@@ -197,32 +194,32 @@ bool hasZeroExamination(const ExamPoints &exams)
     return std::find(exams.begin(), exams.end(), 0) != exams.end();
 }
 
-QString gradeText(int total)
+std::string gradeText(int total)
 {
     if (total < 300)
-        return QString();
+        return {};
     // N = 17/3 - T/180, cut to one decimal: ten times N is (1020 - T) / 18.
     const int tenths = std::max(10, (1020 - total) / 18);
-    return QStringLiteral("%1,%2").arg(tenths / 10).arg(tenths % 10);
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
 }
 
-QString overallResult(const OverallInput &input)
+std::string overallResult(const OverallInput &input)
 {
-    const QString failed = QStringLiteral("Sie haben die Abiturprüfungen  nicht bestanden.");
+    const std::string failed("Sie haben die Abiturprüfungen  nicht bestanden.");
     const int total = input.blockOnePoints + input.blockTwoPoints;
-    QString result = gradeText(total);
+    std::string result = gradeText(total);
     if (total < 300 || input.blockOnePoints < 200 || input.blockTwoPoints < 100)
         result = failed;
     if (input.zeroCourse)
-        result = QStringLiteral("Sie haben den ersten Block nicht bestanden und erhalten deshalb kein Abitur.");
+        result = "Sie haben den ersten Block nicht bestanden und erhalten deshalb kein Abitur.";
     if (input.zeroExam)
-        result = QStringLiteral("Sie haben den zweiten Block nicht bestanden und erhalten deshalb kein Abitur.");
+        result = "Sie haben den zweiten Block nicht bestanden und erhalten deshalb kein Abitur.";
     if (input.zeroCourse && input.zeroExam)
-        result = QStringLiteral("Sie haben keinen Block bestanden und erhalten deshalb kein Abitur.");
+        result = "Sie haben keinen Block bestanden und erhalten deshalb kein Abitur.";
     return result;
 }
 
-QString overallResult(const EvaluationState &state)
+std::string overallResult(const EvaluationState &state)
 {
     return overallResult(OverallInput{state.blockOnePoints, state.blockTwoPoints, hasZeroCourse(state.coursePoints),
                                       hasZeroExamination(state.examPoints)});
@@ -237,7 +234,7 @@ int exampleRows(const EvaluationState &state)
     return kCompulsoryRows;
 }
 
-QString oralReexaminationPoints(int writtenPoints, int reexaminationPoints)
+std::string oralReexaminationPoints(int writtenPoints, int reexaminationPoints)
 {
     return formatNumber((2 * writtenPoints + reexaminationPoints) / 3.0);
 }

@@ -2,18 +2,13 @@
 
 #include "evaluationstate.h"
 
-#include <QString>
-
+#include <string>
 #include <vector>
 
 // The grading rules, as plain functions of plain values and of the record
 // the handlers share. The main dialog's handlers read the spin boxes, call
 // these and write the results back; nothing here knows a widget.
 namespace grading {
-
-// Averages and computed points are shown with at most six significant
-// digits and "." as decimal separator: 8.3, 8.33333, 7.
-QString formatNumber(double value);
 
 // Rows in force: 10, 11 or 12.
 int rowsInForce(int extraSubjects);
@@ -36,7 +31,7 @@ struct ListLine {
 // per course in force at 0 or under 5 points. The third half-year lists
 // row 1 after row 10.
 std::vector<ListLine> halfYearListing(const ColumnPoints &column, int extraSubjects, int halfYear);
-QString listLineText(const ListLine &line);
+std::string listLineText(const ListLine &line);
 
 // Counts listed courses into the record's tallies: each 0-point course
 // lowers the zero tally by one, each 1-4-point course raises the under-5
@@ -67,7 +62,7 @@ struct AdmissionInput {
 
 // The verdict shown: each later test overrides an earlier one.
 Admission admissionVerdict(const AdmissionInput &input);
-QString admissionSentence(Admission verdict);
+std::string admissionSentence(Admission verdict);
 
 // The zero tally after the admission check: cleared while the under-5
 // tally stays below its limit.
@@ -85,7 +80,7 @@ Admission admit(EvaluationState &state);
 int blockTwoPoints(const ExamPoints &exams);
 bool examinationsPassed(const ExamPoints &exams);
 // "bestanden" or "nicht bestanden!"
-QString examinationVerdictText(bool passed);
+std::string examinationVerdictText(bool passed);
 
 // Records the examinations as "Abiturprüfung" reads them, and their Block II
 // points.
@@ -97,7 +92,7 @@ bool hasZeroExamination(const ExamPoints &exams);
 // ---- Overall result --------------------------------------------------------
 
 // "1,0" .. "4,0" for totals 300 to 900; empty below 300.
-QString gradeText(int total);
+std::string gradeText(int total);
 
 struct OverallInput {
     int blockOnePoints;
@@ -107,9 +102,9 @@ struct OverallInput {
 };
 
 // The grade, or the sentence that says why the Abitur is not obtained.
-QString overallResult(const OverallInput &input);
+std::string overallResult(const OverallInput &input);
 // The same from what the checks recorded, as "Berechnen" shows it.
-QString overallResult(const EvaluationState &state);
+std::string overallResult(const EvaluationState &state);
 
 // ---- Form commands ---------------------------------------------------------
 
@@ -123,6 +118,6 @@ int exampleRows(const EvaluationState &state);
 // the written result counts twice, the oral one once, (2 w + r) / 3, not
 // rounded ("8.33333" for 10 and 5). Rounding ("Bei n,5 wird aufgerundet.")
 // is left to the student.
-QString oralReexaminationPoints(int writtenPoints, int reexaminationPoints);
+std::string oralReexaminationPoints(int writtenPoints, int reexaminationPoints);
 
 }  // namespace grading

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// Averages and computed points as the form shows them: at most six
+// significant digits, no trailing zeros, no decimal point for whole
+// values, and always "." as the decimal separator: 8.3, 8.33333, 7, 0.
+// The same text Qt's QString::number(value, 'g', 6) gives.
+std::string formatNumber(double value);
