@@ -1,7 +1,9 @@
-// The oral re-examination calculator, and the pictures the program
-// carries.
+// The oral re-examination calculator, the numbers the windows show, and
+// the pictures the program carries.
 #include "formdriver.h"
+#include "grading.h"
 #include "muendlichenachpruefung.h"
+#include "numberformat.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -40,6 +42,24 @@ private slots:
         QCOMPARE(find<QSpinBox>(&dialog, "spinBox_2")->value(), 0);
         QVERIFY(find<QLabel>(&dialog, "label_5")->text().isEmpty());
         QCOMPARE(find<QComboBox>(&dialog, "comboBox")->currentText(), QString("Mathe"));
+    }
+
+    // The engine writes numbers without Qt, as QString::number(x, 'g', 6)
+    // has always written them here: every half-year average of 10, 11 or 12
+    // whole points from 0 to 15, and every result of the calculator.
+    void numbersAsQtWritesThem()
+    {
+        for (int extraSubjects = 0; extraSubjects <= 2; ++extraSubjects) {
+            for (int sum = 0; sum <= 15 * (10 + extraSubjects); ++sum) {
+                const ColumnPoints column{float(sum)};  // the average depends on the sum alone
+                const double average = grading::halfYearAverage(column, extraSubjects);
+                QCOMPARE(QString::fromStdString(formatNumber(average)), QString::number(average, 'g', 6));
+            }
+        }
+        for (int written = 0; written <= 15; ++written)
+            for (int oral = 0; oral <= 15; ++oral)
+                QCOMPARE(QString::fromStdString(grading::oralReexaminationPoints(written, oral)),
+                         QString::number((2 * written + oral) / 3.0, 'g', 6));
     }
 };
 

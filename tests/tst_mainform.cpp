@@ -98,12 +98,12 @@ private slots:
 
     // Clicked through the steps, with points typed on the way, the window
     // shows after every click what the form's steps say: the points, each
-    // result and its name, the lists in their colours, the mark's colour,
-    // what is enabled and what is said.
+    // result, its name and its mark's colour, the lists, what is enabled and
+    // what is said. (The lists' colours: tst_desktop.)
     void showsWhatTheStepsSay()
     {
         using form::Button;
-        const std::pair<Button, int> clicks[] = {  // a button, and points typed before it (-1: none)
+        const std::pair<Button, int> clicks[] = {  // a button, and the points typed before it (-1: none)
             {Button::EleventhSubject, -1}, {Button::Example, -1}, {Button::CheckFirstHalfYear, 0},
             {Button::CheckSecondHalfYear, -1}, {Button::CheckThirdHalfYear, 3}, {Button::Admission, -1},
             {Button::Examinations, 0}, {Button::Calculate, -1}, {Button::Clear, -1}, {Button::DoubleWeighting, -1},
@@ -113,15 +113,12 @@ private slots:
         };
         setAnnouncementWitness([](QWidget *, const QString &text) { said = text; });
         form::FormState steps;
-        int typed = 0;
-        for (const auto &[button, points] : clicks) {
-            if (points >= 0) {  // into a course of the grid and an examination, in turn
-                const int c = typed % kHalfYears, row = typed % kSubjectRows;
-                ++typed;
-                widget<QSpinBox>(mainform::kColumns[c].rows[row])->setValue(points);
-                widget<QSpinBox>(mainform::kExamRows[typed % kExamComponents].points)->setValue(points);
-                steps.coursePoints[c][row] = points;
-                steps.examPoints[typed % kExamComponents] = points;
+        for (int i = 0; i < int(std::size(clicks)); ++i) {
+            const auto [button, points] = clicks[i];
+            if (points >= 0) {  // into a course and an examination, a different one each time
+                widget<QSpinBox>(mainform::kColumns[i % kHalfYears].rows[i % kSubjectRows])->setValue(points);
+                widget<QSpinBox>(mainform::kExamRows[i % kExamComponents].points)->setValue(points);
+                steps.coursePoints[i % kHalfYears][i % kSubjectRows] = steps.examPoints[i % kExamComponents] = points;
             }
             said.clear();
             steps = form::press(std::move(steps), button);
@@ -134,15 +131,13 @@ private slots:
                     QVERIFY2(spinBox->value() == steps.coursePoints[c][row], step);
                     QVERIFY2(spinBox->isEnabled() == form::isRowEnabled(steps, row), step);
                 }
-                const QColor base = widget(mainform::kColumns[c].list)->palette().color(QPalette::Base);
-                QList<std::pair<QColor, QString>> lines;
+                QStringList lines;
                 for (const grading::ListLine &line : steps.lists[c])
-                    lines << std::pair(verdictcolours::forVerdict(line.kind == grading::ListLine::Passed, base),
-                                       QString::fromStdString(grading::listLineText(line)));
-                QVERIFY2(formdriver::listLines(form.data(), mainform::kColumns[c].list) == lines, step);
+                    lines << QString::fromStdString(grading::listLineText(line));
+                QCOMPARE(widget<QTextBrowser>(mainform::kColumns[c].list)->toPlainText(), lines.join('\n'));
             }
-            for (int i = 0; i < kExamComponents; ++i)
-                QVERIFY2(widget<QSpinBox>(mainform::kExamRows[i].points)->value() == steps.examPoints[i], step);
+            for (int e = 0; e < kExamComponents; ++e)
+                QVERIFY2(widget<QSpinBox>(mainform::kExamRows[e].points)->value() == steps.examPoints[e], step);
             for (int r = 0; r < form::kResultCount; ++r) {
                 const form::Shown &shown = steps.results[r];
                 auto *label = widget<QLabel>(form::kResultLabels[r].objectName);
