@@ -197,6 +197,7 @@ void admissionCheck()
         {"7 under five, ten", {}, tens, 7, 0, 400, yes, 0},
         {"8 under five, ten", {}, tens, 8, 0, 400, tooOften, 0},
         {"8 under five, eleven", {eleven}, tens, 8, 0, 400, yes, 0},
+        {"9 under five, eleven", {eleven}, tens, 9, 0, 400, tooOften, 0},
         {"9 under five, twelve", {eleven, twelve}, tens, 9, 0, 400, yes, 0},
         {"10 under five, twelve", {eleven, twelve}, tens, 10, 0, 400, tooOften, 0},
         {"too often beats a zero course", {}, zeroInThird, 8, 0, 390, tooOften, 0},

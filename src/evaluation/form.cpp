@@ -88,7 +88,7 @@ public:
         for (auto &list : form.lists)
             list.clear();
         grading::clearTallies(form.record);
-        std::fill(form.checkEnabled.begin() + 1, form.checkEnabled.end(), false);
+        form.checkEnabled = FormState().checkEnabled;
     }
 
     // Back to the start state. The recorded points survive, so that

@@ -43,7 +43,7 @@ std::vector<ListLine> halfYearListing(const ColumnPoints &column, int extraSubje
     std::vector<ListLine> lines;
     // Rows 11 and 12 never make a half-year "bestanden".
     if (std::any_of(column.begin(), column.begin() + kCompulsoryRows, [](float p) { return p > 4; }))
-        lines.push_back({ListLine::Passed, 0});
+        lines.push_back({ListLine::Passed});
 
     std::vector<int> order(rowsInForce(extraSubjects));
     std::iota(order.begin(), order.end(), 1);
@@ -108,8 +108,9 @@ int blockOnePoints(const CourseWholePoints &courses, int extraSubjects, bool dou
 void recordCourses(const CourseWholePoints &courses, EvaluationState &state)
 {
     state.courseWholePoints = courses;
-    for (int c = 0; c < kHalfYears; ++c)
-        std::copy(courses[c].begin(), courses[c].end(), state.coursePoints[c].begin());
+    auto column = state.coursePoints.begin();
+    for (const auto &wholePoints : courses)
+        std::copy(wholePoints.begin(), wholePoints.end(), (column++)->begin());
     state.blockOnePoints = blockOnePoints(courses, state.extraSubjects, state.doubleWeighting != 0);
 }
 

@@ -22,7 +22,7 @@ double halfYearAverage(const ColumnPoints &column, int extraSubjects);
 struct ListLine {
     enum Kind { Passed, ZeroPoints, UnderFive };
     Kind kind;
-    int row;  // 1..12; unused for Passed
+    int row = 0;  // 1..12; unused for Passed
     bool operator==(const ListLine &other) const { return kind == other.kind && row == other.row; }
 };
 
