@@ -59,12 +59,12 @@ Result average(int halfYear)
     return Result(int(Result::FirstAverage) + halfYear);
 }
 
-// A list's lines as "bestanden|0 NP im 2. Fach".
+// A list's lines as "bestanden|0 NP im 2. Fach!", a weak course marked "!".
 std::string listText(const FormState &state, int halfYear)
 {
     std::string text;
-    for (const grading::ListLine &line : state.lists[halfYear])
-        text += (text.empty() ? "" : "|") + grading::listLineText(line);
+    for (const Shown &line : state.lists[halfYear])
+        text += (text.empty() ? "" : "|") + line.text + (line.mark == Mark::Passed ? "" : "!");
     return text;
 }
 
@@ -106,8 +106,8 @@ void halfYearChecks()
 {
     std::string tenZeros, tenFours;
     for (int row = 1; row <= 10; ++row) {
-        tenZeros += "|0 NP im " + std::to_string(row) + ". Fach";
-        tenFours += "|unter 05 NP im " + std::to_string(row) + ". Fach";
+        tenZeros += "|0 NP im " + std::to_string(row) + ". Fach!";
+        tenFours += "|unter 05 NP im " + std::to_string(row) + ". Fach!";
     }
     struct Case {
         const char *name;
@@ -120,17 +120,17 @@ void halfYearChecks()
         {"all 0", {}, 0, column(0), "0", tenZeros.substr(1), 10, 0},
         {"all 15", {}, 1, column(15), "15", "bestanden", 0, 0},
         {"all 4", {}, 0, column(4), "4", tenFours.substr(1), 0, 10},
-        {"one 5 passes", {}, 0, column(0, {{1, 5}}), "0.5", "bestanden" + tenZeros.substr(16), 9, 0},
-        {"4 listed, 5 not", {}, 2, column(9, {{3, 4}, {4, 5}}), "8.1", "bestanden|unter 05 NP im 3. Fach", 0, 1},
+        {"one 5 passes", {}, 0, column(0, {{1, 5}}), "0.5", "bestanden" + tenZeros.substr(17), 9, 0},
+        {"4 listed, 5 not", {}, 2, column(9, {{3, 4}, {4, 5}}), "8.1", "bestanden|unter 05 NP im 3. Fach!", 0, 1},
         {"third lists row 1 last", {}, 2, column(9, {{1, 3}, {2, 0}}), "7.5",
-         "bestanden|0 NP im 2. Fach|unter 05 NP im 1. Fach", 1, 1},
+         "bestanden|0 NP im 2. Fach!|unter 05 NP im 1. Fach!", 1, 1},
         {"second lists row 1 first", {}, 1, column(9, {{1, 3}, {2, 0}}), "7.5",
-         "bestanden|unter 05 NP im 1. Fach|0 NP im 2. Fach", 1, 1},
+         "bestanden|unter 05 NP im 1. Fach!|0 NP im 2. Fach!", 1, 1},
         {"third, twelve: 11 and 12 after 1", {eleven, twelve}, 2, column(9, {{1, 3}, {11, 2}, {12, 0}}), "7.16667",
-         "bestanden|unter 05 NP im 1. Fach|unter 05 NP im 11. Fach|0 NP im 12. Fach", 1, 2},
+         "bestanden|unter 05 NP im 1. Fach!|unter 05 NP im 11. Fach!|0 NP im 12. Fach!", 1, 2},
         {"rows 11, 12 not in force", {}, 0, column(9, {{11, 0}, {12, 0}}), "9", "bestanden", 0, 0},
         {"eleven: row 12 not in force", {eleven}, 1, column(9, {{11, 1}, {12, 0}}), "8.27273",
-         "bestanden|unter 05 NP im 11. Fach", 0, 1},
+         "bestanden|unter 05 NP im 11. Fach!", 0, 1},
         {"rows 11, 12 never pass", {eleven, twelve}, 0, column(4, {{11, 15}, {12, 15}}), "5.83333",
          tenFours.substr(1), 0, 10},
         {"twelve: 112 over 12", {eleven, twelve}, 1, column(8, {{1, 12}, {2, 12}, {3, 12}, {4, 12}}), "9.33333",

@@ -132,8 +132,8 @@ private slots:
                     QVERIFY2(spinBox->isEnabled() == form::isRowEnabled(steps, row), step);
                 }
                 QStringList lines;
-                for (const grading::ListLine &line : steps.lists[c])
-                    lines << QString::fromStdString(grading::listLineText(line));
+                for (const form::Shown &line : steps.lists[c])
+                    lines << QString::fromStdString(line.text);
                 QCOMPARE(widget<QTextBrowser>(mainform::kColumns[c].list)->toPlainText(), lines.join('\n'));
             }
             for (int e = 0; e < kExamComponents; ++e)

@@ -3,7 +3,6 @@
 #include "accessibletext.h"
 #include "announcedresult.h"
 #include "desktopsetup.h"
-#include "grading.h"
 #include "hilfe.h"
 #include "mainform.h"
 #include "muendlichenachpruefung.h"
@@ -234,7 +233,7 @@ void Kurswaage::showResult(form::Result result)
 // the form empties it.
 void Kurswaage::showList(int halfYear)
 {
-    const std::vector<grading::ListLine> &lines = formState.lists[halfYear];
+    const std::vector<form::Shown> &lines = formState.lists[halfYear];
     QTextBrowser *list = grid->columns[halfYear].list;
     int &shown = listLinesShown[halfYear];
     if (int(lines.size()) < shown) {
@@ -243,9 +242,9 @@ void Kurswaage::showList(int halfYear)
     }
     const QColor background = list->palette().color(QPalette::Base);
     for (; shown < int(lines.size()); ++shown) {
-        const grading::ListLine &line = lines[shown];
-        list->setTextColor(verdictcolours::forVerdict(line.kind == grading::ListLine::Passed, background));
-        list->append(QString::fromStdString(grading::listLineText(line)));
+        const form::Shown &line = lines[shown];
+        list->setTextColor(verdictcolours::forVerdict(line.mark == form::Mark::Passed, background));
+        list->append(QString::fromStdString(line.text));
     }
 }
 

@@ -49,8 +49,9 @@ public:
 
         const std::vector<grading::ListLine> lines = grading::halfYearListing(points, record.extraSubjects, halfYear);
         for (const grading::ListLine &line : lines) {
-            form.lists[halfYear].push_back(line);
-            said.push_back(grading::listLineText(line));
+            const bool passed = line.kind == grading::ListLine::Passed;
+            form.lists[halfYear].push_back({grading::listLineText(line), passed ? Mark::Passed : Mark::Failed});
+            said.push_back(form.lists[halfYear].back().text);
         }
         grading::countIntoTallies(lines, record);
     }

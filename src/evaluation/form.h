@@ -79,9 +79,11 @@ inline constexpr ResultLabel kResultLabels[kResultCount] = {
 // A verdict mark: "✔" in green for a pass, "x" in red for a failure.
 enum class Mark { None, Passed, Failed };
 
+// A result as shown, or a line of a list: "bestanden" is marked as passed,
+// a weak course as failed, and they are coloured so.
 struct Shown {
     std::string text;
-    Mark mark = Mark::None;  // set for the two verdict marks only
+    Mark mark = Mark::None;  // among the results, set for the two verdict marks only
 };
 
 enum class Window { None, Help, OralReexamination };
@@ -95,7 +97,7 @@ struct FormState {
     std::array<Shown, kResultCount> results;
     // The lists of weak courses under the half-years, every line ever
     // appended since they were last emptied.
-    std::array<std::vector<grading::ListLine>, kHalfYears> lists;
+    std::array<std::vector<Shown>, kHalfYears> lists;
 
     // Enabled controls; all others are always enabled.
     std::array<bool, kHalfYears> checkEnabled{true, false, false, false};  // "Prüfen" 1-3, "Zulassung"
