@@ -5,5 +5,6 @@
 // Averages and computed points as the form shows them: at most six
 // significant digits, no trailing zeros, no decimal point for whole
 // values, and always "." as the decimal separator: 8.3, 8.33333, 7, 0.
-// The same text Qt's QString::number(value, 'g', 6) gives.
+// The desktop always showed numbers this way; tst_dialogs holds the two
+// ways of writing them side by side.
 std::string formatNumber(double value);
