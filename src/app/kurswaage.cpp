@@ -93,7 +93,11 @@ Kurswaage::Kurswaage(QWidget *parent)
     ui->setupUi(this);
     grid = std::make_unique<const RepeatedWidgets>(this);
     showState();  // the start state: the later steps and rows 11 and 12 closed
-    fillSubjectCatalogues(*ui);
+    for (const auto &catalogue : catalogues::mainForm()) {
+        auto *choice = findChild<QComboBox *>(QLatin1String(catalogue.choice));
+        for (const std::string &entry : catalogue.entries)
+            choice->addItem(QString::fromStdString(entry));
+    }
     nameForScreenReaders();
     setNarrowLayout(this, kNarrowLayout, {"horizontalLayout_3"});
     settleIntoDesktop(this);
@@ -108,27 +112,29 @@ Kurswaage::Kurswaage(QWidget *parent)
 // (showResult). Nothing visible changes.
 void Kurswaage::nameForScreenReaders()
 {
+    const auto named = [](QWidget *widget, const std::string &name) {
+        widget->setAccessibleName(QString::fromStdString(name));
+    };
     for (int c = 0; c < kHalfYears; ++c) {
-        const QString halfYear = QStringLiteral("%1. KHJ").arg(c + 1);
         const auto &column = grid->columns[c];
         for (int row = 0; row < kSubjectRows; ++row)
-            column.rows[row]->setAccessibleName(QStringLiteral("Fach %1, %2").arg(row + 1).arg(halfYear));
-        column.list->setAccessibleName(QStringLiteral("Kurse unter 05 NP, ") + halfYear);
+            named(column.rows[row], mainform::coursePointsName(c, row));
+        named(column.list, mainform::weakCoursesName(c));
     }
     // On Linux a combo box is announced by the label it is the buddy of.
     for (int row = 0; row < kSubjectRows; ++row) {
-        grid->subjectChoices[row]->setAccessibleName(QStringLiteral("Fach %1, Fachwahl").arg(row + 1));
+        named(grid->subjectChoices[row], mainform::subjectChoiceName(row));
         grid->rowCaptions[row]->setBuddy(grid->subjectChoices[row]);
     }
     for (int c = 0; c + 1 < kHalfYears; ++c)
-        grid->columns[c].check->setAccessibleName(QStringLiteral("Prüfen, %1. KHJ").arg(c + 1));
+        named(grid->columns[c].check, mainform::checkName(c));
     for (const auto &exam : grid->exams) {
-        const QString caption = exam.caption->text();
-        exam.points->setAccessibleName(caption + QStringLiteral(", Punkte"));
-        exam.subject->setAccessibleName(caption + QStringLiteral(", Fachwahl"));
+        const std::string caption = exam.caption->text().toStdString();
+        named(exam.points, mainform::examPointsName(caption));
+        named(exam.subject, mainform::examSubjectName(caption));
         exam.caption->setBuddy(exam.subject);
         if (exam.oralReexamination)
-            exam.oralReexamination->setAccessibleName(caption + QStringLiteral(", mündliche Nachprüfung"));
+            named(exam.oralReexamination, mainform::oralReexaminationName(caption));
     }
     // Qt would name the inner group box after the outer one. Its question
     // is said as the context of its answers, which keep their captions.

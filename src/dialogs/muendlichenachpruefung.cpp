@@ -4,26 +4,8 @@
 #include "announcedresult.h"
 #include "desktopsetup.h"
 #include "grading.h"
+#include "subjectcatalogues.h"
 #include "ui_muendlichenachpruefung.h"
-
-namespace {
-
-// Examination subjects offered in the dialog. The choice is only a label for
-// the user; no calculation reads it.
-const char *const examinationSubjects[] = {
-    "-------",
-    "Deutsch",
-    "Englisch",
-    "Französisch",
-    "Russisch",
-    "Latein",
-    "Mathe",
-    "Biologie",
-    "Physik",
-    "Chemie",
-};
-
-} // namespace
 
 muendlicheNachpruefung::muendlicheNachpruefung(QWidget *parent)
     : QDialog(parent)
@@ -33,8 +15,9 @@ muendlicheNachpruefung::muendlicheNachpruefung(QWidget *parent)
     installAccessibleTexts();
     ui->setupUi(this);
 
-    for (const char *subject : examinationSubjects)
-        ui->comboBox->addItem(QString::fromUtf8(subject));
+    // The choice is only a label for the student; no calculation reads it.
+    for (const std::string &subject : catalogues::oralReexamination())
+        ui->comboBox->addItem(QString::fromStdString(subject));
     resultMeaning = ui->label_5->accessibleName();
     ui->label_5->setAccessibleName(QString());  // nothing computed yet
     ui->label_5->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -2,6 +2,8 @@
 
 #include "evaluationstate.h"
 
+#include <string>
+
 // The object names of the main form's repeated widgets, described once:
 // the main dialog finds its widgets by these names, and the tests and
 // tools that drive the form use the same table.
@@ -59,5 +61,16 @@ inline constexpr ExamRow kExamRows[kExamComponents] = {
     {"spinBox_49", "label_26", "comboBox_12", "pushButton_15"},
     {"spinBox_45", "label_27", "comboBox_13", nullptr},
 };
+
+// What a screen reader calls the fields and buttons whose captions alone
+// repeat ("Prüfen", "mdl.") or which have no caption of their own. Every
+// face names them so. `caption` is an examination row's caption.
+std::string coursePointsName(int halfYear, int row);  // "Fach 1, 1. KHJ"
+std::string weakCoursesName(int halfYear);            // "Kurse unter 05 NP, 1. KHJ"
+std::string subjectChoiceName(int row);               // "Fach 1, Fachwahl"
+std::string checkName(int halfYear);                  // "Prüfen, 1. KHJ"; not for "Zulassung"
+std::string examPointsName(const std::string &caption);         // "Prüfungsfach 1, Punkte"
+std::string examSubjectName(const std::string &caption);        // "Prüfungsfach 1, Fachwahl"
+std::string oralReexaminationName(const std::string &caption);  // "Prüfungsfach 1, mündliche Nachprüfung"
 
 }  // namespace mainform
