@@ -71,13 +71,10 @@ build_kurswaage() {
 # (tools/apt_sources.py: the same mirrors, suites and keyrings), in a
 # private apt configuration with its own lists, so the machine's sources
 # stay as they are.
-# With a codename as $4, the source comes from that Debian release instead
-# of this machine's.
 fetch_debian_source() {
-    local package=$1 version=$2 work=$3 release=()
-    [ -n "${4:-}" ] && release=(--release "$4")
+    local package=$1 version=$2 work=$3
     mkdir -p "$work/apt/sources.list.d" "$work/apt/lists/partial" "$work/apt/cache/archives/partial"
-    python3 "$project_root/tools/apt_sources.py" --type deb-src "${release[@]}" >"$work/apt/sources.list.d/machine.sources"
+    python3 "$project_root/tools/apt_sources.py" --type deb-src >"$work/apt/sources.list.d/machine.sources"
     local apt_private=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$work/apt/sources.list.d"
                        -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache")
     echo "Fetching $package $version ..." >&2
@@ -114,24 +111,17 @@ make_debian_root() {
     printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d" && chmod +x "$root/usr/sbin/policy-rc.d"
 }
 
-# Runs the command "$2" … in the root $1 made by make_debian_root, with the
-# project at the same path as here, and /proc and /dev as this machine has
-# them. The mounts live in a mount namespace of the command's own: they go
-# when it ends, however it ends. Only PATH, HOME, LANG and what the caller names in
-# ROOT_ENVIRONMENT (NAME=value words) reach it.
-run_in_root() {
-    local root=$1
-    shift
-    unshare --mount --propagation slave /bin/bash -c '
-        set -e
-        root=$1 project=$2
-        shift 2
-        mount -t proc proc "$root/proc"
-        mount --rbind /dev "$root/dev"
-        mkdir -p "$root$project"
-        mount --bind "$project" "$root$project"
-        exec chroot "$root" "$@"' \
-        run_in_root "$root" "$project_root" \
-        /usr/bin/env -i HOME=/root LANG=C.UTF-8 PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
-        ${ROOT_ENVIRONMENT:-} "$@"
+# Installs the npm packages that the package-lock.json in the folder $1
+# names, each checked against its digest there, into the folder $2. They
+# go into $2.installing first and move into place only once npm ci has
+# succeeded: a lock file in $2 means its packages are there, so an install
+# cut short (a network gone, say) is tried again the next time.
+install_node_packages() {
+    local from=$1 into=$2
+    cmp -s "$from/package-lock.json" "$into/package-lock.json" 2>/dev/null && return 0
+    rm -rf "$into" "$into.installing"
+    mkdir -p "$into.installing"
+    cp "$from/package.json" "$from/package-lock.json" "$into.installing/"
+    (cd "$into.installing" && npm ci --no-audit --no-fund --silent >&2)
+    mv "$into.installing" "$into"
 }

@@ -11,13 +11,16 @@ if (!modules)
     throw new Error('KURSWAAGE_NODE_MODULES names no node_modules folder');
 const puppeteer = createRequire(join(modules, '..', 'package.json'))('puppeteer-core');
 
-export function launchChromium({ onDesktop = false } = {}) {
+// With `app`, the window shows that address alone, as an installed web
+// app: the page has the keyboard's focus from the start, not an address bar.
+export function launchChromium({ onDesktop = false, app = null } = {}) {
     return puppeteer.launch({
         executablePath: process.env.KURSWAAGE_CHROMIUM || '/usr/bin/chromium',
         headless: !onDesktop,
         defaultViewport: onDesktop ? null : undefined,
         args: ['--no-sandbox', '--no-first-run', '--disable-background-networking']
-            .concat(onDesktop ? ['--force-renderer-accessibility', '--start-maximized', '--disable-features=Translate'] : []),
+            .concat(onDesktop ? ['--force-renderer-accessibility', '--start-maximized', '--disable-features=Translate'] : [])
+            .concat(app ? [`--app=${app}`] : []),
     });
 }
 
