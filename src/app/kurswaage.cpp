@@ -323,17 +323,8 @@ void Kurswaage::on_pushButton_2_clicked()
 // it and this form.
 void Kurswaage::openOralReexamination()
 {
-#ifdef Q_OS_WASM
-    // A browser cannot wait inside exec(): the calculator opens, modal all
-    // the same, and goes when it is closed.
-    auto *dialog = new muendlicheNachpruefung;
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->open();
-#else
     muendlicheNachpruefung dialog;
     dialog.exec();  // modal, as exec() always is
-#endif
 }
 
 void Kurswaage::on_pushButton_17_clicked()

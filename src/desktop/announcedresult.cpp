@@ -7,12 +7,6 @@
 #include <QLabel>
 #include <QStringList>
 
-#ifdef Q_OS_WASM
-#include <emscripten/val.h>
-
-#include <string>
-#endif
-
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 namespace {
 
@@ -116,14 +110,6 @@ void announce(QWidget *window, const QStringList &parts)
         return;
     if (announcementWitness)
         announcementWitness(window, text);
-#ifdef Q_OS_WASM
-    // Qt's platform for browsers passes no announcement on to the page:
-    // the page's live region (#ansage) says it instead.
-    emscripten::val region = emscripten::val::global("document").call<emscripten::val>(
-        "getElementById", std::string("ansage"));
-    if (!region.isNull())
-        region.set("textContent", text.toStdString());
-#endif
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(window, text);
     QAccessible::updateAccessibility(&event);

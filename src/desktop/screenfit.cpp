@@ -1,7 +1,5 @@
 #include "screenfit.h"
 
-#include "accessiblewindow.h"
-
 #include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
@@ -10,7 +8,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QScroller>
 #include <QSpacerItem>
 #include <QWidget>
 
@@ -98,9 +95,6 @@ public:
     {
         this->area = area;
         area->installEventFilter(this);
-        area->widget()->installEventFilter(this);
-        for (QScrollBar *bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
-            connect(bar, &QScrollBar::valueChanged, this, [this] { widgetsMoved(window); });
     }
 
     // The form as wide as `width` allows; answers its width then.
@@ -145,8 +139,6 @@ protected:
     {
         if (watched == area && event->type() == QEvent::Resize)
             fitToRoom(area->maximumViewportSize());
-        else if (watched == area->widget() && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize))
-            widgetsMoved(window);
         return QObject::eventFilter(watched, event);
     }
 
@@ -285,18 +277,6 @@ QScrollArea *moveOntoScrollingPage(QWidget *window)
     // Not a stop of its own for Tab: the form's first field keeps the focus
     // it gets on opening. Tabbing on scrolls the focused widget into view.
     area->setFocusPolicy(Qt::NoFocus);
-#ifdef Q_OS_WASM
-    // A finger drags the page, as on every tablet; a tap still presses. A
-    // press waits a moment for the finger to move, so that a drag that
-    // starts on a points field's arrow scrolls instead of counting up. The
-    // page stops at its ends, without bouncing past them: a tap during the
-    // bounce would only stop it.
-    QScroller::grabGesture(area->viewport(), QScroller::LeftMouseButtonGesture);
-    QScrollerProperties scrolling = QScroller::scroller(area->viewport())->scrollerProperties();
-    for (auto policy : {QScrollerProperties::HorizontalOvershootPolicy, QScrollerProperties::VerticalOvershootPolicy})
-        scrolling.setScrollMetric(policy, QVariant::fromValue(QScrollerProperties::OvershootAlwaysOff));
-    QScroller::scroller(area->viewport())->setScrollerProperties(scrolling);
-#endif
     auto *frame = new QVBoxLayout(window);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(area);
@@ -330,12 +310,4 @@ void fitIntoScreen(QWidget *window)
     if (width > free.width())
         height += area->horizontalScrollBar()->sizeHint().height();
     window->resize(QSize(width + kRounding, std::max(height, wanted.height()) + kRounding).boundedTo(free));
-}
-
-void showFillingScreen(QWidget *window)
-{
-    if (window->layout())
-        moveOntoScrollingPage(window);
-    window->setWindowFlag(Qt::FramelessWindowHint);
-    window->showFullScreen();
 }

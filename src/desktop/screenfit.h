@@ -20,7 +20,7 @@ struct GridPlace {
 // A narrower layout of `window`'s form, for a screen too narrow for the
 // designed one: the parts named in `places` move there, the others stay.
 // In `relaxedRows`, layouts by object name, fixed gaps may close up.
-// Set before fitIntoScreen or showFillingScreen.
+// Set before fitIntoScreen.
 void setNarrowLayout(QWidget *window, std::vector<GridPlace> places, std::vector<const char *> relaxedRows);
 
 // Keeps `window` inside the free area of its screen (without panels and
@@ -31,9 +31,3 @@ void setNarrowLayout(QWidget *window, std::vector<GridPlace> places, std::vector
 // where even that is too wide, and upwards and downwards. Called once the
 // form is complete.
 void fitIntoScreen(QWidget *window);
-
-// Shows `window` as the whole screen, without a frame of its own: in a
-// browser the page is the program, and the screen is the page's viewport.
-// The form follows the viewport as in fitIntoScreen, a tablet turned or a
-// phone, and keeps its designed height: the rest of the page stays empty.
-void showFillingScreen(QWidget *window);
