@@ -237,7 +237,7 @@ def help_paragraphs(rich_text, pictures):
         for source in re.findall(r'<img src="([^"]+)"', body):
             name = Path(source).name
             pictures.append(source.lstrip(":/"))
-            parts.append(f'<img src="{esc(name)}" alt="">')
+            parts.append(f'<img src="{esc(name)}" alt="" loading="lazy">')
         if parts:
             cls = ' class="rechts"' if align == "right" else ""
             out.append(f"<p{cls}>{''.join(parts)}</p>")
