@@ -22,10 +22,11 @@
 
     // ---- Points fields ----------------------------------------------------
 
-    // Whole points 0 to 15, blanks around them allowed; null for anything else.
+    // Whole points 0 to 15, blanks around them and leading zeros allowed;
+    // null for anything else.
     function parsePoints(text) {
         const trimmed = text.trim();
-        if (!/^[0-9]{1,2}$/.test(trimmed))
+        if (!/^0*[0-9]{1,2}$/.test(trimmed))
             return null;
         const points = Number(trimmed);
         return points <= 15 ? points : null;
@@ -83,6 +84,8 @@
     const STEPS = { ArrowUp: 1, ArrowDown: -1, PageUp: 10, PageDown: -10 };
 
     function setUpPointsField(field) {
+        // Digits typed replace the points, rather than making 0 into 012.
+        field.addEventListener('focus', () => field.select());
         field.addEventListener('input', () => takeInput(field));
         field.addEventListener('change', () => settle(field));
         field.addEventListener('keydown', (event) => {

@@ -161,6 +161,9 @@ const POINTS = [
     ['15', 'insert', 15, false],
     ['', 'ArrowUp', 15, false],
     ['0', 'insert', 0, false],
+    ['012', 'insert', 12, false],
+    ['', 'ArrowDown', 11, false],
+    ['0', 'insert', 0, false],
     ['', 'ArrowDown', 0, false],
     ['', 'PageUp', 10, false],
 ];
@@ -266,6 +269,12 @@ for (const screen of session.screens) {
         await check(`${screen.what}: a subject chosen`, () => chooseSubject(page));
         await check(`${screen.what}: calculator and help`, () => useDialogs(page));
         await check(`${screen.what}: offline`, () => offline(page));
+        // "Beenden" leaves a page that says the program has ended.
+        await check(`${screen.what}: Beenden`, async () => {
+            await press(page, 'pushButton_3');
+            await page.waitForFunction(() => document.getElementById('Kurswaage').hidden
+                && !document.getElementById('beendet').hidden, { timeout: 5000 });
+        });
     }
     await check(`${screen.what}: no error, no other server`, () => equal(page.problems, [], 'problems'));
     await page.browserContext().close();
