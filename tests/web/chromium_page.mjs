@@ -195,8 +195,10 @@ async function chooseSubject(page) {
     await page.focus('#comboBox_14');
     await page.keyboard.press('ArrowDown');
     equal(await page.$eval('#comboBox_14', (choice) => choice.value), 'Deutsch', 'subject');
+    // "Zurücksetzen" after it: points and lists back to the start.
     await press(page, 'pushButton_10');
-    await page.waitForFunction(() => document.getElementById('spinBox').value === '0', { timeout: 5000 });
+    await page.waitForFunction(() => document.getElementById('spinBox').value === '0'
+        && !document.querySelector('.liste li'), { timeout: 5000 });
 }
 
 async function useDialogs(page) {
