@@ -88,6 +88,11 @@ async function workThroughExample(page) {
     }
     for (const [id, lines] of Object.entries(session.lists))
         equal(await page.$$eval(`#${id} li`, (items) => items.map((item) => item.textContent).join('\n')), lines, id);
+    // The two verdict marks and "bestanden" in one colour, a weak course in
+    // another, neither the text's.
+    const [text, admitted, examined, passed, weak] = await page.evaluate(() => ['body', '#label_21', '#label_29',
+        '#textBrowser_3 li', '#textBrowser_3 li + li'].map((selector) => getComputedStyle(document.querySelector(selector)).color));
+    equal([admitted, examined, weak !== passed, passed !== text, weak !== text], [passed, passed, true, true, true], 'colours');
 }
 
 // Nothing scrolls sideways, no text is cut off; on a touch screen every
@@ -283,7 +288,7 @@ for (const screen of session.screens) {
 }
 
 const dark = await open(session.screens.find((screen) => !screen.touch), { dark: true });
-await workThroughExample(dark);
+await check('dark: the example', () => workThroughExample(dark));
 await check('dark: axe-core, colours included', () => accessible(dark));
 await dark.screenshot({ path: join(shots, 'page-dark.png'), fullPage: true });
 await dark.emulateMediaType('print');
