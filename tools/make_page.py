@@ -75,7 +75,7 @@ def points_field(id_, name, points, enabled=True):
     return (f'<input{attributes(id=id_, type="text", inputmode="numeric", autocomplete="off", role="spinbutton", aria_valuemin=0, aria_valuemax=15, aria_valuenow=points, aria_label=name, value=points, disabled=not enabled)}>')
 
 
-def choice(id_, name, entries, enabled=True, label=None):
+def choice(id_, name, entries, enabled=True):
     options = "".join(f"<option>{esc(entry)}</option>" for entry in entries)
     return f'<select{attributes(id=id_, aria_label=name, disabled=not enabled)}>{options}</select>'
 
