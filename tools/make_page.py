@@ -31,6 +31,11 @@ COMPRESSED = {".html", ".js", ".wasm", ".css", ".webmanifest", ".txt"}
 
 NOT_CACHED = {"kurswaage-192.png", "kurswaage-512.png", "LICENSE.txt"}
 
+# The captions above the course grid's columns: "Fach", "1. KHJ" .. "4. KHJ".
+COLUMN_HEADERS = ("label_12", "label_13", "label_14", "label_15", "label_16")
+# The captions of the examination rows, whose texts name their fields.
+EXAM_CAPTIONS = ("label_23", "label_24", "label_25", "label_26", "label_27")
+
 CALCULATOR = "muendlicheNachpruefung"
 HELP = "Hilfe"
 
@@ -107,7 +112,7 @@ def main_form(ui, data, css):
     # then the points row by row, then the checks. The style sheet places
     # each where the window has it (layout_rules).
     grid = [f'<span id="{name}" class="kopf">{esc(text(name))}</span>'
-            for name in ("label_12", "label_13", "label_14", "label_15", "label_16")]
+            for name in COLUMN_HEADERS]
     for row in rows:
         caption = row["caption"]
         grid.append(f'<label id="{caption}" for="{row["subject"]}"'
@@ -173,8 +178,7 @@ def layout_rules(css, rows, columns, exams):
     subject on one line with its four half-years below."""
     wide, narrow = [], []
     place = lambda rules, name, row, column: rules.append(f"#{name}{{grid-row:{row};grid-column:{column}}}")
-    headers = ("label_12", "label_13", "label_14", "label_15", "label_16")
-    for c, name in enumerate(headers):
+    for c, name in enumerate(COLUMN_HEADERS):
         place(wide, name, 1, c + 2)
         if c:
             place(narrow, name, 1, c)
@@ -268,10 +272,10 @@ def main():
     main_ui = DesignerForm(src / "app" / "kurswaage.ui")
     calculator_ui = DesignerForm(src / "dialogs" / "muendlichenachpruefung.ui")
     help_ui = DesignerForm(src / "dialogs" / "hilfe.ui")
-    captions = [main_ui.get(f"label_{n}", "text") for n in (23, 24, 25, 26, 27)]
+    captions = [main_ui.get(name, "text") for name in EXAM_CAPTIONS]
     data = json.loads(subprocess.run([args.node, str(args.page_data), *captions], check=True,
                                      capture_output=True, text=True).stdout)
-    if [e["caption"] for e in data["exams"]] != [f"label_{n}" for n in (23, 24, 25, 26, 27)]:
+    if tuple(e["caption"] for e in data["exams"]) != EXAM_CAPTIONS:
         raise SystemExit("the examination rows' captions are not label_23 to label_27 any more")
 
     web = src / "web"

@@ -25,12 +25,8 @@ extern "C" {
 // The points of field `index` (web::pointsField) as the page holds them.
 EMSCRIPTEN_KEEPALIVE void kw_set_points(int index, int points)
 {
-    if (index < 0 || index >= web::kPointsFields)
-        return;
-    if (index < kHalfYears * kSubjectRows)
-        state.coursePoints[index / kSubjectRows][index % kSubjectRows] = points;
-    else
-        state.examPoints[index - kHalfYears * kSubjectRows] = points;
+    if (index >= 0 && index < web::kPointsFields)
+        web::pointsAt(state, index) = points;
 }
 
 // The object names of the points fields, in the order of kw_set_points.

@@ -181,12 +181,17 @@
         announce(answer.say);
     }
 
-    // Every "mdl." opens a fresh calculator: nothing passes between it and the form.
-    function openCalculator() {
+    // "Verwerfen": the points and the result go; the chosen subject stays.
+    function discardCalculation() {
         setPoints(byId(CALCULATOR + 'spinBox'), 0);
         setPoints(byId(CALCULATOR + 'spinBox_2'), 0);
-        byId(CALCULATOR + 'comboBox').selectedIndex = 0;
         showCalculatorResult('', '');
+    }
+
+    // Every "mdl." opens a fresh calculator: nothing passes between it and the form.
+    function openCalculator() {
+        discardCalculation();
+        byId(CALCULATOR + 'comboBox').selectedIndex = 0;
         calculator.showModal();
     }
 
@@ -217,12 +222,7 @@
             button.addEventListener('click', () => press(Number(button.dataset.step)));
         byId('pushButton_3').addEventListener('click', end);
         byId(CALCULATOR + 'pushButton_4').addEventListener('click', computeOralReexamination);
-        byId(CALCULATOR + 'pushButton_2').addEventListener('click', () => {
-            // The chosen subject stays as it is.
-            setPoints(byId(CALCULATOR + 'spinBox'), 0);
-            setPoints(byId(CALCULATOR + 'spinBox_2'), 0);
-            showCalculatorResult('', '');
-        });
+        byId(CALCULATOR + 'pushButton_2').addEventListener('click', discardCalculation);
         byId(CALCULATOR + 'pushButton_3').addEventListener('click', () => calculator.close());
         // Return in a points field computes, as the desktop's default button does.
         calculator.addEventListener('keydown', (event) => {

@@ -69,17 +69,25 @@ const char *pointsField(int index)
     return mainform::kExamRows[index - kHalfYears * kSubjectRows].points;
 }
 
+int &pointsAt(form::FormState &state, int index)
+{
+    if (index < kHalfYears * kSubjectRows)
+        return state.coursePoints[index / kSubjectRows][index % kSubjectRows];
+    return state.examPoints[index - kHalfYears * kSubjectRows];
+}
+
+int pointsAt(const form::FormState &state, int index)
+{
+    return pointsAt(const_cast<form::FormState &>(state), index);
+}
+
 std::string stateJson(const form::FormState &state)
 {
     std::string out = "{\"values\":{";
     {
         Members values(out);
-        for (int i = 0; i < kPointsFields; ++i) {
-            const int points = i < kHalfYears * kSubjectRows
-                                   ? state.coursePoints[i / kSubjectRows][i % kSubjectRows]
-                                   : state.examPoints[i - kHalfYears * kSubjectRows];
-            values[pointsField(i)] += std::to_string(points);
-        }
+        for (int i = 0; i < kPointsFields; ++i)
+            values[pointsField(i)] += std::to_string(pointsAt(state, i));
     }
     out += "},\"results\":{";
     {

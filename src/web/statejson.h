@@ -25,5 +25,8 @@ std::string quoted(const std::string &text);
 // examinations.
 const char *pointsField(int index);
 constexpr int kPointsFields = kHalfYears * kSubjectRows + kExamComponents;
+// The points of field `index` in the state.
+int &pointsAt(form::FormState &state, int index);
+int pointsAt(const form::FormState &state, int index);
 
 }  // namespace web
